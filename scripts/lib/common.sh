@@ -1,0 +1,113 @@
+# Shared by the scripts in scripts/: packages, the virtual display, the Wine prefix.
+# Source it; it defines functions and a few variables and changes nothing by itself.
+
+VORNIK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+VORNIK_BUILD="$VORNIK_ROOT/build"
+WINE64=/usr/lib/wine/wine64
+
+VORNIK_PACKAGES=(cmake make g++ googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
+                 xvfb xauth x11-utils fonts-wqy-zenhei imagemagick xdotool xclip)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+# Installs whatever of VORNIK_PACKAGES is missing (one apt-get update at most).
+ensure_packages() {
+  local missing=() p
+  for p in "${VORNIK_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  log "installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -q >/dev/null
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Processes this script started; stop_started kills them by process id.
+VORNIK_PIDS=()
+
+# Starts a private Xvfb when there is no display, and exports DISPLAY.
+ensure_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n
+  for n in $(seq 90 250); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 &
+    local pid=$! i
+    for i in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$pid" 2>/dev/null; then
+      VORNIK_PIDS+=("$pid")
+      export DISPLAY=":$n"
+      log "virtual display $DISPLAY (Xvfb pid $pid)"
+      return 0
+    fi
+    kill "$pid" 2>/dev/null
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+wine_env() {
+  export WINEPREFIX="$VORNIK_BUILD/wineprefix"
+  export WINEARCH=win64
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree=;mshtml="
+}
+
+# Creates the private Wine prefix once, with font links so that Chinese text in
+# Latin fonts (Tahoma, MS Sans Serif) is drawn with WenQuanYi Zen Hei.
+ensure_wineprefix() {
+  wine_env
+  [ -f "$WINEPREFIX/.vornik-ready" ] && return 0
+  log "creating Wine prefix $WINEPREFIX (once)"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  "$WINE64" wineboot -i >/dev/null 2>&1
+  local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' f
+  for f in "Tahoma" "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "SimSun" "NSimSun"; do
+    "$WINE64" reg add "$key" /v "$f" /t REG_MULTI_SZ /d "wqy-zenhei.ttc,WenQuanYi Zen Hei" /f >/dev/null 2>&1
+  done
+  local rep='HKCU\Software\Wine\Fonts\Replacements'
+  for f in "SimSun" "NSimSun" "宋体" "新宋体"; do
+    "$WINE64" reg add "$rep" /v "$f" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
+  done
+  "$WINE64" wineboot -s >/dev/null 2>&1 || true
+  WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -w
+  touch "$WINEPREFIX/.vornik-ready"
+}
+
+# Keeps one wineserver alive for the whole run so each Wine process starts fast.
+VORNIK_WINESERVER=0
+start_wineserver() {
+  wine_env
+  /usr/lib/wine/wineserver -p 2>/dev/null
+  VORNIK_WINESERVER=1
+}
+
+stop_started() {
+  if [ "$VORNIK_WINESERVER" = 1 ]; then
+    # Only the wineserver of our own prefix.
+    WINEPREFIX="$VORNIK_BUILD/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+    VORNIK_WINESERVER=0
+  fi
+  local pid
+  for pid in "${VORNIK_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  done
+  VORNIK_PIDS=()
+}
+
+
+configure_and_build() { # dir, extra cmake args...
+  local dir=$1; shift
+  cmake -S "$VORNIK_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+}
+
+build_native() { configure_and_build "$VORNIK_BUILD/native"; }
+build_win() { configure_and_build "$VORNIK_BUILD/win" -DCMAKE_TOOLCHAIN_FILE="$VORNIK_ROOT/cmake/mingw-w64-x86_64.cmake"; }
