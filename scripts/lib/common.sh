@@ -59,15 +59,21 @@ wine_env() {
   export WINEDLLOVERRIDES="mscoree=;mshtml="
 }
 
-# Creates the private Wine prefix once, with font links so that Chinese text in
-# Latin fonts (Tahoma, MS Sans Serif) is drawn with WenQuanYi Zen Hei.
+# Creates the private Wine prefix once, then applies our settings (again whenever
+# VORNIK_PREFIX_SETTINGS changes): font links so that Chinese text in Latin fonts
+# (Tahoma, MS Sans Serif) is drawn with WenQuanYi Zen Hei, SimSun drawn by the same font,
+# and window frames drawn by Wine itself, since Xvfb has no window manager.
+VORNIK_PREFIX_SETTINGS=2
 ensure_wineprefix() {
   wine_env
-  [ -f "$WINEPREFIX/.vornik-ready" ] && return 0
-  log "creating Wine prefix $WINEPREFIX (once)"
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
-  "$WINE64" wineboot -i >/dev/null 2>&1
+  if [ ! -f "$WINEPREFIX/.vornik-ready" ]; then
+    log "creating Wine prefix $WINEPREFIX (once)"
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    "$WINE64" wineboot -i >/dev/null 2>&1
+    touch "$WINEPREFIX/.vornik-ready"
+  fi
+  [ -f "$WINEPREFIX/.vornik-settings-$VORNIK_PREFIX_SETTINGS" ] && return 0
   local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' f
   for f in "Tahoma" "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "SimSun" "NSimSun"; do
     "$WINE64" reg add "$key" /v "$f" /t REG_MULTI_SZ /d "wqy-zenhei.ttc,WenQuanYi Zen Hei" /f >/dev/null 2>&1
@@ -76,17 +82,21 @@ ensure_wineprefix() {
   for f in "SimSun" "NSimSun" "宋体" "新宋体"; do
     "$WINE64" reg add "$rep" /v "$f" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
   done
-  "$WINE64" wineboot -s >/dev/null 2>&1 || true
-  WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -w
-  touch "$WINEPREFIX/.vornik-ready"
+  "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  # Lets the registry reach the disk (bounded: another persistent wineserver may hold the prefix).
+  timeout 20 /usr/lib/wine/wineserver -w || true
+  rm -f "$WINEPREFIX"/.vornik-settings-*
+  touch "$WINEPREFIX/.vornik-settings-$VORNIK_PREFIX_SETTINGS"
 }
 
 # Keeps one wineserver alive for the whole run so each Wine process starts fast.
 VORNIK_WINESERVER=0
 start_wineserver() {
   wine_env
-  /usr/lib/wine/wineserver -p 2>/dev/null
-  VORNIK_WINESERVER=1
+  # A non-zero exit means a wineserver already serves this prefix: use it, leave it running.
+  if /usr/lib/wine/wineserver -p 2>/dev/null; then
+    VORNIK_WINESERVER=1
+  fi
 }
 
 stop_started() {
