@@ -296,7 +296,7 @@ int main(int argc, char** argv) {
     tab.Fill(1, 0, 17, 17, kLight);
     tab.Fill(0, 1, 18, 17, kLight);
     tab.Fill(2, 0, 16, 2, kAmber);
-    tab.Frame(0, 0, 18, 18, kDark);
+    tab.Frame(0, 0, 18, 18, kDark);  // one row taller than the picture: the tab is open at the bottom
     Write(folder, E::TabControlTabImage, tab);
     Picture tabLine(10, 5, kLight);
     tabLine.Fill(0, 0, 10, 1, kDark);

@@ -209,14 +209,4 @@ TEST(SUIThemeTable, SharedScrollButtonAndFrameSizes) {
     }
 }
 
-TEST(SUIThemeTable, StyleNames) {
-    EXPECT_STREQ(GetUIStyleName(S::FromThemeFile), "FromThemeFile");
-    EXPECT_STREQ(GetUIStyleName(S::MacOS), "MacOS");
-    EXPECT_STREQ(GetUIStyleName(S::BlueGlass), "BlueGlass");
-    EXPECT_STREQ(GetUIStyleName(static_cast<S>(6)), "");
-    EXPECT_TRUE(IsBuiltInStyle(S::DeepBlue));
-    EXPECT_FALSE(IsBuiltInStyle(S::FromThemeFile));
-    EXPECT_FALSE(IsBuiltInStyle(static_cast<S>(6)));
-}
-
 }  // namespace
