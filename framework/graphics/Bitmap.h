@@ -44,6 +44,9 @@ public:
     HBITMAP Handle() const { return handle_; }
     // The canvas over the bitmap's own memory context, made on first use.
     fw::Canvas& Canvas();
+    // That memory context, for copying from the bitmap; the bitmap stays selected in it (a
+    // DIB section can be selected into one context only, so never select Handle() elsewhere).
+    HDC DeviceContext() const;
 
     // Loads the BITMAP resource `name` of `module` (e.g. "MACOS_BUTTON").
     void LoadFromResourceName(HINSTANCE module, const std::string& name);
@@ -73,7 +76,10 @@ public:
     void SetTransparentColor(Color c) { transparentColor_ = c; }
 
 private:
+    // A new black bitmap of that size, without the old content.
     void Recreate(int width, int height);
+    // Takes over a DIB section (or none), selecting it into the memory context.
+    void Replace(HBITMAP handle, uint32_t* bits, int width, int height);
     void CheckInside(int x, int y) const;
     void ReleaseDc();
 
@@ -81,8 +87,8 @@ private:
     int height_ = 0;
     HBITMAP handle_ = nullptr;
     uint32_t* bits_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ originalBitmap_ = nullptr;
+    mutable HDC dc_ = nullptr;
+    mutable HGDIOBJ originalBitmap_ = nullptr;
     std::unique_ptr<fw::Canvas> canvas_;
     bool transparent_ = false;
     Color transparentColor_ = clDefault;

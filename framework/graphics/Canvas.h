@@ -13,6 +13,10 @@
 
 #include <windows.h>
 
+// Our canvas methods carry these names; everything here calls the W functions explicitly.
+#undef TextOut
+#undef DrawText
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -124,6 +128,7 @@ private:
         fw::Brush brush;
         HPEN hpen = nullptr;
         HBRUSH hbrush = nullptr;
+        HFONT hfont = nullptr;
         bool penValid = false;
         bool brushValid = false;
     };
@@ -141,8 +146,8 @@ private:
     void RequireFont();
     void PrepareText();
     void ReleaseObjects();
-    void DeleteUnlessSaved(HPEN pen, HBRUSH brush);
-    bool DrawsTransparent(const Bitmap& bitmap) const;
+    // Deletes those of our pens and brushes that neither the current nor a saved state holds.
+    void DeleteUnused(std::vector<HGDIOBJ> candidates);
 
     HDC dc_ = nullptr;
     HGDIOBJ originalPen_ = nullptr;
@@ -152,7 +157,6 @@ private:
     fw::Brush brush_;
     fw::Font font_;
     Realised realised_;
-    HFONT realisedFont_ = nullptr;
     DWORD copyMode_ = SRCCOPY;
     std::vector<Saved> saved_;
 };
