@@ -1,0 +1,97 @@
+#include "framework/controls/CustomControl.h"
+
+#include "framework/core/ClassBuilder.h"
+
+namespace fw {
+
+CustomControl::CustomControl(Component* owner) : WinControl(owner) {}
+
+CustomControl::~CustomControl() {
+    BeginDestroy();
+    DestroyHandle();
+    ReleaseWindowCanvas();
+}
+
+const ClassInfo& CustomControl::StaticClass() {
+    static const ClassInfo& info =
+        ClassBuilder<CustomControl>("TCustomControl", WinControl::StaticClass())
+            .AddBoolean("DoubleBuffered", &CustomControl::DoubleBuffered, &CustomControl::SetDoubleBuffered)
+            .AddEvent("OnPaint", &CustomControl::OnPaint)
+            .Register();
+    return info;
+}
+
+fw::Canvas& CustomControl::Canvas() {
+    if (!painting_ && windowDc_ == nullptr && HandleAllocated()) {
+        windowDc_ = GetDC(Handle());
+        canvas_.SetHandle(windowDc_);
+        canvas_.Font() = Font();
+    }
+    return canvas_;
+}
+
+void CustomControl::ReleaseWindowCanvas() {
+    if (windowDc_ == nullptr) return;
+    canvas_.SetHandle(nullptr);
+    if (HandleAllocated()) ReleaseDC(Handle(), windowDc_);
+    windowDc_ = nullptr;
+}
+
+void CustomControl::SetDoubleBuffered(bool v) {
+    if (v == doubleBuffered_) return;
+    doubleBuffered_ = v;
+    if (!v) buffer_.Release();
+    Invalidate();
+}
+
+void CustomControl::WndProc(Message& m) {
+    // A window canvas lives until the next message of this control.
+    ReleaseWindowCanvas();
+    WinControl::WndProc(m);
+}
+
+void CustomControl::Paint() { OnPaint(this); }
+
+void CustomControl::PaintWindow(HDC dc) {
+    ReleaseWindowCanvas();
+    canvas_.SetHandle(dc);
+    canvas_.Font() = Font();
+    canvas_.Brush().SetColor(GetColor());
+    painting_ = true;
+    try {
+        Paint();
+    } catch (...) {
+        painting_ = false;
+        canvas_.SetHandle(nullptr);
+        throw;
+    }
+    painting_ = false;
+    canvas_.SetHandle(nullptr);
+}
+
+void CustomControl::PaintHandler(HDC dc) {
+    if (!doubleBuffered_) {
+        WinControl::PaintHandler(dc);
+        return;
+    }
+    const Rect client = ClientRect();
+    buffer_.Paint(dc, client.Width(), client.Height(), [this, &client](HDC buffer) {
+        FillBackground(buffer, client);
+        WinControl::PaintHandler(buffer);
+    });
+}
+
+void CustomControl::WMEraseBkgnd(Message& m) {
+    if (doubleBuffered_) {
+        m.result = 1;
+        return;
+    }
+    WinControl::WMEraseBkgnd(m);
+}
+
+void CustomControl::WMDestroy(Message& m) {
+    ReleaseWindowCanvas();
+    WinControl::WMDestroy(m);
+}
+
+} // namespace fw

@@ -1,0 +1,36 @@
+#include "framework/controls/GraphicControl.h"
+
+#include "framework/core/ClassBuilder.h"
+
+namespace fw {
+
+GraphicControl::GraphicControl(Component* owner) : Control(owner) {}
+
+const ClassInfo& GraphicControl::StaticClass() {
+    static const ClassInfo& info = ClassBuilder<GraphicControl>("TGraphicControl", Control::StaticClass())
+                                       .AddEvent("OnPaint", &GraphicControl::OnPaint)
+                                       .Register();
+    return info;
+}
+
+void GraphicControl::WndProc(Message& m) {
+    if (m.msg != WM_PAINT || m.wParam == 0) {
+        Control::WndProc(m);
+        return;
+    }
+    canvas_.SetHandle(reinterpret_cast<HDC>(m.wParam));
+    canvas_.Font() = Font();
+    canvas_.Brush().SetColor(GetColor());
+    try {
+        Paint();
+    } catch (...) {
+        canvas_.SetHandle(nullptr);
+        throw;
+    }
+    canvas_.SetHandle(nullptr);
+    m.result = 0;
+}
+
+void GraphicControl::Paint() { OnPaint(this); }
+
+} // namespace fw

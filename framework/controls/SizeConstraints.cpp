@@ -1,0 +1,41 @@
+#include "framework/controls/SizeConstraints.h"
+
+#include <algorithm>
+
+namespace fw {
+
+int SizeConstraints::Constrain(int v, int min, int max) {
+    if (max > 0 && v > max) v = max;
+    if (min > 0 && v < min) v = min;
+    return v;
+}
+
+void SizeConstraints::SetMinWidth(int v) {
+    minWidth_ = std::max(v, 0);
+    if (maxWidth_ > 0 && maxWidth_ < minWidth_) maxWidth_ = minWidth_;
+    Changed();
+}
+
+void SizeConstraints::SetMinHeight(int v) {
+    minHeight_ = std::max(v, 0);
+    if (maxHeight_ > 0 && maxHeight_ < minHeight_) maxHeight_ = minHeight_;
+    Changed();
+}
+
+void SizeConstraints::SetMaxWidth(int v) {
+    maxWidth_ = std::max(v, 0);
+    if (maxWidth_ > 0 && minWidth_ > maxWidth_) minWidth_ = maxWidth_;
+    Changed();
+}
+
+void SizeConstraints::SetMaxHeight(int v) {
+    maxHeight_ = std::max(v, 0);
+    if (maxHeight_ > 0 && minHeight_ > maxHeight_) minHeight_ = maxHeight_;
+    Changed();
+}
+
+void SizeConstraints::Changed() {
+    if (OnChange) OnChange();
+}
+
+} // namespace fw

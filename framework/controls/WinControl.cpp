@@ -1,0 +1,994 @@
+#include "framework/controls/WinControl.h"
+
+#include "framework/core/ClassBuilder.h"
+#include "framework/graphics/FontCache.h"
+#include "framework/graphics/WideText.h"
+#include "framework/graphics/Win32Color.h"
+
+#include <algorithm>
+#include <climits>
+#include <map>
+
+namespace fw {
+
+namespace {
+
+ATOM ObjectAtom() {
+    static const ATOM atom = GlobalAddAtomW(L"fw.WinControl");
+    return atom;
+}
+
+// The control whose CreateWindowExW runs; its window's first message attaches it.
+thread_local WinControl* creatingControl = nullptr;
+
+WinControl::ErrorHandler& ErrorHandlerSlot() {
+    static WinControl::ErrorHandler handler;
+    return handler;
+}
+
+// The window procedure our class name stands for: DefWindowProcW, or the wrapped system class's.
+std::map<std::wstring, WNDPROC>& RegisteredClasses() {
+    static std::map<std::wstring, WNDPROC> classes;
+    return classes;
+}
+
+int NextControlId() {
+    static int id = 1000;
+    return ++id;
+}
+
+bool IsButtonDown(UINT msg) {
+    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_LBUTTONDBLCLK ||
+           msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+}
+
+bool IsButtonUp(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }
+
+} // namespace
+
+WinControl::WinControl(Component* owner) : Control(owner) {}
+
+WinControl::~WinControl() {
+    BeginDestroy();
+    DestroyHandle();
+    DestroyComponents();
+    // Children shown here but owned elsewhere go with their parent.
+    while (!controls_.empty()) {
+        Control* c = controls_.back();
+        if (c->IsDestroying()) {
+            RemoveControl(c);  // its owner deletes it
+        } else {
+            delete c;
+        }
+    }
+    ReleaseColorBrush();
+}
+
+const ClassInfo& WinControl::StaticClass() {
+    static const ClassInfo& info = ClassBuilder<WinControl>("TWinControl", Control::StaticClass())
+                                       .AddBoolean("TabStop", &WinControl::TabStop, &WinControl::SetTabStop)
+                                       .AddInteger("TabOrder", &WinControl::TabOrder, &WinControl::SetTabOrder)
+                                       .AddEvent("OnEnter", &WinControl::OnEnter)
+                                       .AddEvent("OnExit", &WinControl::OnExit)
+                                       .AddEvent("OnKeyDown", &WinControl::OnKeyDown)
+                                       .AddEvent("OnKeyUp", &WinControl::OnKeyUp)
+                                       .AddEvent("OnKeyPress", &WinControl::OnKeyPress)
+                                       .Register();
+    return info;
+}
+
+// --- the window ---
+
+HWND WinControl::Handle() {
+    if (handle_ != nullptr) return handle_;
+    if (parent_ != nullptr) {
+        parent_->Handle();  // creates this window with the parent's children
+        if (handle_ != nullptr) return handle_;
+    }
+    CreateWnd();
+    if (parent_ != nullptr) parent_->ApplyZOrder(this, false);
+    if (defWndProc_ != DefWindowProcW) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontCache::Get(Font())), FALSE);
+    for (Control* c : controls_)
+        if (auto* w = dynamic_cast<WinControl*>(c)) w->Handle();
+    HandleCreated();
+    return handle_;
+}
+
+void WinControl::CreateParams(WindowParams& p) {
+    p.className = GbkToWide(ClassName());
+    p.caption = GbkToWide(Caption());
+    p.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (Visible()) p.style |= WS_VISIBLE;
+    if (!Enabled()) p.style |= WS_DISABLED;
+    if (tabStop_) p.style |= WS_TABSTOP;
+    p.x = left_;
+    p.y = top_;
+    p.width = width_;
+    p.height = height_;
+    if (parent_ != nullptr) p.parent = parent_->Handle();
+}
+
+void WinControl::CreateWnd() {
+    WindowParams p;
+    CreateParams(p);
+    if ((p.style & WS_CHILD) != 0 && p.parent == nullptr)
+        throw Exception(Format("Control '%s' has no parent window", Name().c_str()));
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    auto& classes = RegisteredClasses();
+    auto found = classes.find(p.className);
+    if (found == classes.end()) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        WNDPROC base = DefWindowProcW;
+        if (!p.baseClassName.empty()) {
+            if (!GetClassInfoExW(nullptr, p.baseClassName.c_str(), &wc))
+                throw Exception(Format("Window class '%s' does not exist", WideToGbk(p.baseClassName).c_str()));
+            base = wc.lpfnWndProc;
+            wc.style = (wc.style & ~CS_GLOBALCLASS) | p.classStyle;
+        } else {
+            wc.style = p.classStyle;
+            wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        }
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = StaticWndProc;
+        wc.hInstance = module;
+        wc.lpszClassName = p.className.c_str();
+        if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+            throw Exception(Format("Cannot register the window class '%s'", WideToGbk(p.className).c_str()));
+        found = classes.emplace(p.className, base).first;
+    }
+    defWndProc_ = found->second;
+    HMENU id = nullptr;
+    if ((p.style & WS_CHILD) != 0) {
+        if (controlId_ == 0) controlId_ = NextControlId();
+        id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_));
+    }
+    WinControl* outer = creatingControl;
+    creatingControl = this;
+    HWND h = CreateWindowExW(p.exStyle, p.className.c_str(), p.caption.c_str(), p.style, p.x, p.y, p.width,
+                             p.height, p.parent, id, module, this);
+    creatingControl = outer;
+    if (h == nullptr) {
+        handle_ = nullptr;
+        throw Exception(Format("Cannot create the window of '%s'", Name().c_str()));
+    }
+    UpdateBoundsFromHandle();
+}
+
+void WinControl::DestroyHandle() {
+    if (handle_ == nullptr) return;
+    HWND h = handle_;
+    if (GetCapture() == h) ReleaseCapture();
+    DestroyWindow(h);
+    handle_ = nullptr;
+}
+
+WinControl* WinControl::FromHandle(HWND hwnd) {
+    if (hwnd == nullptr) return nullptr;
+    return static_cast<WinControl*>(GetPropW(hwnd, MAKEINTATOM(ObjectAtom())));
+}
+
+void WinControl::Attach(HWND hwnd, WinControl* control) {
+    SetPropW(hwnd, MAKEINTATOM(ObjectAtom()), control);
+    control->handle_ = hwnd;
+}
+
+LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    WinControl* self = FromHandle(hwnd);
+    if (self == nullptr) {
+        // The first message of a new window (WM_GETMINMAXINFO or WM_NCCREATE) attaches its object.
+        self = creatingControl;
+        if (self == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+        if (msg == WM_NCCREATE && reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams != self)
+            return DefWindowProcW(hwnd, msg, wParam, lParam);
+        creatingControl = nullptr;
+        Attach(hwnd, self);
+    }
+    Message m{msg, wParam, lParam, 0};
+    try {
+        self->windowProc_(m);
+    } catch (...) {
+        ReportException(std::current_exception());
+    }
+    if (msg == WM_NCDESTROY) {
+        RemovePropW(hwnd, MAKEINTATOM(ObjectAtom()));
+        if (self->handle_ == hwnd) self->handle_ = nullptr;
+        self->mouseCapture_ = nullptr;
+        self->trackingLeave_ = false;
+    }
+    return m.result;
+}
+
+void WinControl::SetErrorHandler(ErrorHandler handler) { ErrorHandlerSlot() = std::move(handler); }
+
+void WinControl::ReportException(std::exception_ptr e) {
+    if (ErrorHandlerSlot()) {
+        try {
+            ErrorHandlerSlot()(e);
+            return;
+        } catch (...) {
+            e = std::current_exception();
+        }
+    }
+    std::string text = "Unknown error";
+    try {
+        std::rethrow_exception(e);
+    } catch (const std::exception& ex) {
+        text = ex.what();
+    } catch (...) {
+    }
+    MessageBoxW(nullptr, GbkToWide(text).c_str(), L"Error", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+}
+
+// --- children ---
+
+int WinControl::IndexOfControl(const Control* c) const {
+    const auto it = std::find(controls_.begin(), controls_.end(), c);
+    return it == controls_.end() ? -1 : static_cast<int>(it - controls_.begin());
+}
+
+bool WinControl::ContainsControl(const Control* c) const {
+    for (const Control* p = c; p != nullptr; p = p->Parent())
+        if (p == this) return true;
+    return false;
+}
+
+Control* WinControl::ControlAtPos(Point p, bool allowDisabled) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        Control* c = *it;
+        if (!c->Visible() || (!allowDisabled && !c->Enabled())) continue;
+        if (c->BoundsRect().Contains(p.X, p.Y)) return c;
+    }
+    return nullptr;
+}
+
+void WinControl::InsertControl(Control* c) {
+    controls_.push_back(c);
+    c->parent_ = this;
+    if (auto* w = dynamic_cast<WinControl*>(c)) {
+        tabList_.push_back(w);
+        if (handle_ != nullptr) w->Handle();
+    } else {
+        c->Invalidate();
+    }
+    if (c->GetAlign() != Align::None) Realign();
+}
+
+void WinControl::RemoveControl(Control* c) {
+    Control* top = this;
+    while (top->parent_ != nullptr) top = top->parent_;
+    static_cast<WinControl*>(top)->ChildRemoving(c);
+    if (mouseCapture_ == c) {
+        mouseCapture_ = nullptr;
+        if (handle_ != nullptr && GetCapture() == handle_) ReleaseCapture();
+    }
+    if (hoverControl_ == c) hoverControl_ = nullptr;
+    if (auto* w = dynamic_cast<WinControl*>(c)) {
+        w->DestroyHandle();
+        tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
+    } else {
+        c->Invalidate();
+    }
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+    c->parent_ = nullptr;
+    if (c->GetAlign() != Align::None && !IsDestroying()) Realign();
+}
+
+void WinControl::ApplyZOrder(Control* c, bool top) {
+    auto it = std::find(controls_.begin(), controls_.end(), c);
+    if (it == controls_.end()) return;
+    // `top` false with a control already in the list only re-applies its window's position.
+    if (top) {
+        controls_.erase(it);
+        controls_.push_back(c);
+    }
+    auto* w = dynamic_cast<WinControl*>(c);
+    if (w == nullptr || w->handle_ == nullptr) {
+        c->Invalidate();
+        return;
+    }
+    // Just below the nearest windowed sibling above it, or on top of all.
+    HWND after = HWND_TOP;
+    const auto pos = std::find(controls_.begin(), controls_.end(), c);
+    for (auto above = pos + 1; above != controls_.end(); ++above)
+        if (auto* s = dynamic_cast<WinControl*>(*above); s != nullptr && s->handle_ != nullptr) {
+            after = s->handle_;
+            break;
+        }
+    SetWindowPos(w->handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+void WinControl::BringToFront() {
+    if (parent_ != nullptr) {
+        parent_->ApplyZOrder(this, true);
+    } else if (handle_ != nullptr) {
+        SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+}
+
+void WinControl::SendToBack() {
+    if (parent_ == nullptr) {
+        if (handle_ != nullptr) SetWindowPos(handle_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return;
+    }
+    auto& list = parent_->controls_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    list.insert(list.begin(), this);
+    parent_->ApplyZOrder(this, false);
+}
+
+void WinControl::SetParent(WinControl* parent) {
+    Control::SetParent(parent);
+    if (parent_ == nullptr) DestroyHandle();
+}
+
+// --- bounds and alignment ---
+
+void WinControl::SetBounds(int left, int top, int width, int height) {
+    ApplyConstraints(width, height);
+    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    if (handle_ != nullptr && (parent_ == nullptr || parent_->handle_ != nullptr)) {
+        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        return;  // WM_SIZE and WM_MOVE bring the new bounds in
+    }
+    const bool resized = width != width_ || height != height_;
+    UpdateBoundsFromWindow(left, top, width, height);
+    if (resized) {
+        Realign();
+        Resize();
+    }
+}
+
+void WinControl::UpdateBoundsFromHandle() {
+    if (handle_ == nullptr || IsIconic(handle_)) return;
+    RECT r;
+    GetWindowRect(handle_, &r);
+    if (parent_ != nullptr && parent_->handle_ != nullptr)
+        MapWindowPoints(HWND_DESKTOP, parent_->handle_, reinterpret_cast<POINT*>(&r), 2);
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    if (r.left == left_ && r.top == top_ && w == width_ && h == height_) return;
+    const bool resized = w != width_ || h != height_;
+    UpdateBoundsFromWindow(r.left, r.top, w, h);
+    if (resized) {
+        Realign();
+        Resize();
+    }
+}
+
+Rect WinControl::ClientRect() const {
+    if (handle_ != nullptr) {
+        RECT r;
+        GetClientRect(handle_, &r);
+        return Rect{r.left, r.top, r.right, r.bottom};
+    }
+    return Control::ClientRect();
+}
+
+Rect WinControl::AlignArea() const {
+    Rect r = ClientRect();
+    AdjustClientRect(r);
+    return r;
+}
+
+void WinControl::EnableAlign() {
+    if (alignDisabled_ > 0 && --alignDisabled_ == 0) Realign();
+}
+
+void WinControl::Realign() {
+    if (alignDisabled_ > 0 || aligning_ || IsDestroying()) return;
+    AlignControls();
+}
+
+void WinControl::AlignControls() {
+    aligning_ = true;
+    try {
+        Rect area = AlignArea();
+        for (Align kind : kAlignOrder) {
+            std::vector<std::pair<Control*, int>> group;
+            for (int i = 0; i < static_cast<int>(controls_.size()); ++i)
+                if (controls_[static_cast<size_t>(i)]->GetAlign() == kind && controls_[static_cast<size_t>(i)]->Visible())
+                    group.emplace_back(controls_[static_cast<size_t>(i)], i);
+            std::stable_sort(group.begin(), group.end(), [kind](const auto& a, const auto& b) {
+                return AlignsBefore(kind, a.first->BoundsRect(), a.second, b.first->BoundsRect(), b.second);
+            });
+            for (auto& [c, index] : group) {
+                const Rect target = AlignedBounds(kind, area, c->BoundsRect());
+                c->SetBounds(target.Left, target.Top, target.Width(), target.Height());
+                ConsumeAlignArea(kind, area, c->BoundsRect());
+            }
+        }
+    } catch (...) {
+        aligning_ = false;
+        throw;
+    }
+    aligning_ = false;
+}
+
+// --- visibility, state, appearance ---
+
+bool WinControl::Showing() const { return Visible() && parent_ != nullptr && parent_->Showing(); }
+
+void WinControl::VisibleChanged() {
+    if (handle_ != nullptr && parent_ != nullptr) {
+        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                         (Visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    }
+    if (parent_ != nullptr && GetAlign() != Align::None) parent_->Realign();
+}
+
+void WinControl::EnabledChanged() {
+    if (handle_ != nullptr) EnableWindow(handle_, Enabled() ? TRUE : FALSE);
+    Control::EnabledChanged();
+}
+
+void WinControl::ColorChanged() {
+    ReleaseColorBrush();
+    Control::ColorChanged();
+    for (Control* c : controls_) c->ParentColorChanged();
+}
+
+void WinControl::FontChanged() {
+    if (handle_ != nullptr && defWndProc_ != DefWindowProcW)
+        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontCache::Get(Font())), TRUE);
+    Control::FontChanged();
+    for (Control* c : controls_) c->ParentFontChanged();
+}
+
+void WinControl::TextChanged() {
+    if (handle_ != nullptr) SetWindowTextW(handle_, GbkToWide(Caption()).c_str());
+    Control::TextChanged();
+}
+
+void WinControl::ReleaseColorBrush() {
+    if (colorBrush_ != nullptr) DeleteObject(colorBrush_);
+    colorBrush_ = nullptr;
+}
+
+void WinControl::Invalidate() {
+    if (handle_ != nullptr) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void WinControl::Update() {
+    if (handle_ != nullptr) UpdateWindow(handle_);
+}
+
+Point WinControl::ClientToScreen(Point p) const {
+    if (handle_ == nullptr) return Control::ClientToScreen(p);
+    POINT pt{p.X, p.Y};
+    ::ClientToScreen(handle_, &pt);
+    return Point{pt.x, pt.y};
+}
+
+Point WinControl::ScreenToClient(Point p) const {
+    if (handle_ == nullptr) return Control::ScreenToClient(p);
+    POINT pt{p.X, p.Y};
+    ::ScreenToClient(handle_, &pt);
+    return Point{pt.x, pt.y};
+}
+
+// --- focus and tab order ---
+
+int WinControl::TabOrder() const {
+    if (parent_ == nullptr) return -1;
+    const auto& list = parent_->tabList_;
+    const auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void WinControl::SetTabOrder(int order) {
+    if (IsLoading()) {
+        loadedTabOrder_ = order;
+        return;
+    }
+    if (parent_ == nullptr) return;
+    auto& list = parent_->tabList_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    order = std::clamp(order, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + order, this);
+}
+
+void WinControl::Loaded() {
+    Control::Loaded();
+    if (parent_ != nullptr && loadedTabOrder_ >= 0) {
+        auto key = [](const WinControl* w) { return w->loadedTabOrder_ >= 0 ? w->loadedTabOrder_ : INT_MAX; };
+        std::stable_sort(parent_->tabList_.begin(), parent_->tabList_.end(),
+                         [&](const WinControl* a, const WinControl* b) { return key(a) < key(b); });
+    }
+    Realign();
+}
+
+void WinControl::CollectTabOrder(std::vector<WinControl*>& out) {
+    for (WinControl* w : tabList_) {
+        out.push_back(w);
+        w->CollectTabOrder(out);
+    }
+}
+
+WinControl* WinControl::FindNextControl(WinControl* current, bool forward, bool checkTabStop) const {
+    std::vector<WinControl*> list;
+    const_cast<WinControl*>(this)->CollectTabOrder(list);
+    if (list.empty()) return nullptr;
+    const int n = static_cast<int>(list.size());
+    auto it = std::find(list.begin(), list.end(), current);
+    int start = it == list.end() ? (forward ? n - 1 : 0) : static_cast<int>(it - list.begin());
+    for (int step = 1; step <= n; ++step) {
+        const int i = ((start + (forward ? step : -step)) % n + n) % n;
+        WinControl* w = list[static_cast<size_t>(i)];
+        if (w == current && it != list.end()) break;
+        if (w->CanFocus() && (!checkTabStop || w->TabStop())) return w;
+    }
+    return nullptr;
+}
+
+bool WinControl::CanFocus() const {
+    const Control* c = this;
+    for (; c->Parent() != nullptr; c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    return c->Enabled() && c->Showing();
+}
+
+bool WinControl::Focused() const { return handle_ != nullptr && GetFocus() == handle_; }
+
+void WinControl::SetFocus() {
+    if (!CanFocus()) throw Exception("Cannot focus a disabled or invisible window");
+    ::SetFocus(Handle());
+}
+
+bool WinControl::WantsDialogKey(int key) {
+    if (handle_ == nullptr) return false;
+    const LRESULT code = SendMessageW(handle_, WM_GETDLGCODE, static_cast<WPARAM>(key), 0);
+    if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return true;
+    return key == VK_TAB && (code & DLGC_WANTTAB) != 0;
+}
+
+bool WinControl::WantsChars() {
+    if (handle_ == nullptr) return false;
+    return (SendMessageW(handle_, WM_GETDLGCODE, 0, 0) & (DLGC_WANTCHARS | DLGC_HASSETSEL)) != 0;
+}
+
+bool WinControl::DialogKey(int key, ShiftState shift) {
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i]->DialogKey(key, shift)) return true;
+    return false;
+}
+
+bool WinControl::DialogChar(char ch) {
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i]->DialogChar(ch)) return true;
+    return false;
+}
+
+void WinControl::Notification(Component* c, Operation operation) {
+    Control::Notification(c, operation);
+    if (operation == opRemove && (c == mouseCapture_ || c == hoverControl_)) {
+        if (c == mouseCapture_) mouseCapture_ = nullptr;
+        if (c == hoverControl_) hoverControl_ = nullptr;
+    }
+}
+
+// --- messages ---
+
+bool WinControl::InputAllowed() const {
+    for (const Control* c = this; c != nullptr; c = c->Parent())
+        if (!c->Enabled()) return false;
+    return true;
+}
+
+void WinControl::WndProc(Message& m) {
+    if ((IsMouseMessage(m.msg) || IsKeyMessage(m.msg)) && !InputAllowed()) {
+        m.result = 0;
+        return;
+    }
+    DispatchMessage(m);
+}
+
+void WinControl::DispatchMessage(Message& m) {
+    switch (m.msg) {
+    case WM_PAINT: WMPaint(m); return;
+    case WM_PRINTCLIENT: WMPrintClient(m); return;
+    case WM_ERASEBKGND: WMEraseBkgnd(m); return;
+    case WM_SIZE: WMSize(m); return;
+    case WM_MOVE: WMMove(m); return;
+    case WM_SETFOCUS: WMSetFocus(m); return;
+    case WM_KILLFOCUS: WMKillFocus(m); return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: WMKeyDown(m); return;
+    case WM_KEYUP:
+    case WM_SYSKEYUP: WMKeyUp(m); return;
+    case WM_CHAR: WMChar(m); return;
+    case WM_SETCURSOR: WMSetCursor(m); return;
+    case WM_NCHITTEST: WMNCHitTest(m); return;
+    case WM_SYSCOMMAND: WMSysCommand(m); return;
+    case WM_COMMAND: WMCommand(m); return;
+    case WM_NOTIFY: WMNotify(m); return;
+    case WM_DRAWITEM: WMDrawItem(m); return;
+    case WM_MEASUREITEM: WMMeasureItem(m); return;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: WMCtlColor(m); return;
+    case WM_HSCROLL:
+    case WM_VSCROLL: WMScroll(m); return;
+    case WM_CONTEXTMENU: WMContextMenu(m); return;
+    case WM_MOUSELEAVE: WMMouseLeave(m); return;
+    case WM_CAPTURECHANGED: WMCaptureChanged(m); return;
+    case WM_SHOWWINDOW: WMShowWindow(m); return;
+    case WM_ACTIVATE: WMActivate(m); return;
+    case WM_CLOSE: WMClose(m); return;
+    case WM_DESTROY: WMDestroy(m); return;
+    case WM_GETMINMAXINFO: WMGetMinMaxInfo(m); return;
+    case WM_GETDLGCODE: WMGetDlgCode(m); return;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE: HandleMouseMessage(m); return;
+    default: break;
+    }
+    if (IsMouseMessage(m.msg)) {
+        WMMouse(m);
+        return;
+    }
+    DefaultHandler(m);
+}
+
+void WinControl::DefaultHandler(Message& m) {
+    if (m.msg >= CN_BASE + WM_CTLCOLORMSGBOX && m.msg <= CN_CTLCOLORSTATIC) {
+        // A wrapped system control is drawn in the control's font colour and colour.
+        HDC dc = reinterpret_cast<HDC>(m.wParam);
+        SetTextColor(dc, ColorToRgb(Font().Color()));
+        SetBkColor(dc, ColorToRgb(GetColor()));
+        if (colorBrush_ == nullptr) colorBrush_ = CreateSolidBrush(ColorToRgb(GetColor()));
+        m.result = reinterpret_cast<LRESULT>(colorBrush_);
+        return;
+    }
+    if (handle_ == nullptr || (m.msg >= CM_BASE && m.msg < 0xC000)) {
+        m.result = 0;
+        return;
+    }
+    m.result = CallWindowProcW(defWndProc_ != nullptr ? defWndProc_ : DefWindowProcW, handle_, m.msg, m.wParam, m.lParam);
+}
+
+void WinControl::FillBackground(HDC dc, const Rect& r) {
+    HBRUSH brush = CreateSolidBrush(ColorToRgb(GetColor()));
+    const RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+    ::FillRect(dc, &rc, brush);
+    DeleteObject(brush);
+}
+
+void WinControl::PaintControls(HDC dc) {
+    for (Control* c : controls_) {
+        if (dynamic_cast<WinControl*>(c) != nullptr || !c->Visible()) continue;
+        const int saved = SaveDC(dc);
+        POINT origin;
+        OffsetViewportOrgEx(dc, c->Left(), c->Top(), &origin);
+        if (IntersectClipRect(dc, 0, 0, c->Width(), c->Height()) != NULLREGION) c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        RestoreDC(dc, saved);
+    }
+}
+
+void WinControl::PaintTo(HDC dc) {
+    const int saved = SaveDC(dc);
+    Message erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0, 0};
+    WMEraseBkgnd(erase);
+    PaintHandler(dc);
+    for (Control* c : controls_) {
+        auto* w = dynamic_cast<WinControl*>(c);
+        if (w == nullptr || !w->Visible()) continue;
+        const int inner = SaveDC(dc);
+        OffsetViewportOrgEx(dc, w->Left(), w->Top(), nullptr);
+        IntersectClipRect(dc, 0, 0, w->Width(), w->Height());
+        w->PaintTo(dc);
+        RestoreDC(dc, inner);
+    }
+    RestoreDC(dc, saved);
+}
+
+void WinControl::WMPaint(Message& m) {
+    const bool ownPainting = defWndProc_ == DefWindowProcW || controls_.size() != tabList_.size();
+    if (!ownPainting) {
+        DefaultHandler(m);
+        return;
+    }
+    if (m.wParam != 0) {
+        PaintHandler(reinterpret_cast<HDC>(m.wParam));
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle_, &ps);
+    try {
+        PaintHandler(dc);
+    } catch (...) {
+        EndPaint(handle_, &ps);
+        throw;
+    }
+    EndPaint(handle_, &ps);
+}
+
+void WinControl::WMPrintClient(Message& m) {
+    HDC dc = reinterpret_cast<HDC>(m.wParam);
+    if (m.lParam & PRF_ERASEBKGND) {
+        Message erase{WM_ERASEBKGND, m.wParam, 0, 0};
+        WMEraseBkgnd(erase);
+    }
+    PaintHandler(dc);
+}
+
+void WinControl::PaintHandler(HDC dc) {
+    PaintWindow(dc);
+    PaintControls(dc);
+}
+
+void WinControl::WMEraseBkgnd(Message& m) {
+    if (defWndProc_ != DefWindowProcW && defWndProc_ != nullptr) {
+        DefaultHandler(m);
+        return;
+    }
+    HDC dc = reinterpret_cast<HDC>(m.wParam);
+    RECT clip;
+    if (GetClipBox(dc, &clip) == ERROR) clip = RECT{0, 0, Width(), Height()};
+    FillBackground(dc, Rect{clip.left, clip.top, clip.right, clip.bottom});
+    m.result = 1;
+}
+
+void WinControl::WMSize(Message& m) {
+    DefaultHandler(m);
+    UpdateBoundsFromHandle();
+}
+
+void WinControl::WMMove(Message& m) {
+    DefaultHandler(m);
+    UpdateBoundsFromHandle();
+}
+
+void WinControl::WMSetFocus(Message& m) {
+    DefaultHandler(m);
+    Control* top = this;
+    while (top->Parent() != nullptr) top = top->Parent();
+    static_cast<WinControl*>(top)->ChildFocused(this);
+    DoEnter();
+}
+
+void WinControl::WMKillFocus(Message& m) {
+    DefaultHandler(m);
+    DoExit();
+}
+
+void WinControl::DoEnter() {
+    if (!IsDestroying()) OnEnter(this);
+}
+
+void WinControl::DoExit() {
+    if (!IsDestroying()) OnExit(this);
+}
+
+void WinControl::KeyDown(int& key, ShiftState shift) { OnKeyDown(this, key, shift); }
+void WinControl::KeyUp(int& key, ShiftState shift) { OnKeyUp(this, key, shift); }
+void WinControl::KeyPress(char& key) { OnKeyPress(this, key); }
+
+void WinControl::WMKeyDown(Message& m) {
+    int key = static_cast<int>(m.wParam);
+    KeyDown(key, KeyboardShiftState());
+    if (key == 0) {
+        m.result = 0;
+        return;
+    }
+    m.wParam = static_cast<WPARAM>(key);
+    DefaultHandler(m);
+}
+
+void WinControl::WMKeyUp(Message& m) {
+    int key = static_cast<int>(m.wParam);
+    KeyUp(key, KeyboardShiftState());
+    if (key == 0) {
+        m.result = 0;
+        return;
+    }
+    m.wParam = static_cast<WPARAM>(key);
+    DefaultHandler(m);
+}
+
+void WinControl::WMChar(Message& m) {
+    if (m.wParam < 0x80) {
+        char ch = static_cast<char>(m.wParam);
+        KeyPress(ch);
+        if (ch == 0) {
+            m.result = 0;
+            return;
+        }
+        m.wParam = static_cast<unsigned char>(ch);
+    }
+    DefaultHandler(m);
+}
+
+void WinControl::WMSetCursor(Message& m) {
+    if (reinterpret_cast<HWND>(m.wParam) == handle_ && LOWORD(m.lParam) == HTCLIENT) {
+        POINT pt;
+        GetCursorPos(&pt);
+        const Point p = ScreenToClient(Point{pt.x, pt.y});
+        int cursor = Cursor();
+        if (Control* c = ControlAtPos(p, true); c != nullptr && dynamic_cast<WinControl*>(c) == nullptr && c->Cursor() != crDefault)
+            cursor = c->Cursor();
+        if (cursor != crDefault) {
+            ::SetCursor(CursorHandle(cursor));
+            m.result = TRUE;
+            return;
+        }
+    }
+    DefaultHandler(m);
+}
+
+void WinControl::WMNCHitTest(Message& m) { DefaultHandler(m); }
+void WinControl::WMSysCommand(Message& m) { DefaultHandler(m); }
+
+WinControl* WinControl::ChildWindowObject(HWND child) const {
+    WinControl* w = FromHandle(child);
+    return (w != nullptr && w != this) ? w : nullptr;
+}
+
+WinControl* WinControl::ChildById(int id) const {
+    for (WinControl* w : tabList_)
+        if (w->controlId_ == id) return w;
+    return nullptr;
+}
+
+void WinControl::WMCommand(Message& m) {
+    if (WinControl* c = ChildWindowObject(reinterpret_cast<HWND>(m.lParam))) {
+        m.result = c->Perform(CN_COMMAND, m.wParam, m.lParam);
+        return;
+    }
+    DefaultHandler(m);
+}
+
+void WinControl::WMNotify(Message& m) {
+    const auto* header = reinterpret_cast<const NMHDR*>(m.lParam);
+    if (WinControl* c = header != nullptr ? ChildWindowObject(header->hwndFrom) : nullptr) {
+        m.result = c->Perform(CN_NOTIFY, m.wParam, m.lParam);
+        return;
+    }
+    DefaultHandler(m);
+}
+
+void WinControl::WMDrawItem(Message& m) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+    if (item != nullptr && item->CtlType != ODT_MENU)
+        if (WinControl* c = ChildWindowObject(item->hwndItem)) {
+            m.result = c->Perform(CN_DRAWITEM, m.wParam, m.lParam);
+            return;
+        }
+    DefaultHandler(m);
+}
+
+void WinControl::WMMeasureItem(Message& m) {
+    const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(m.lParam);
+    if (item != nullptr && item->CtlType != ODT_MENU)
+        if (WinControl* c = ChildById(static_cast<int>(item->CtlID))) {
+            m.result = c->Perform(CN_MEASUREITEM, m.wParam, m.lParam);
+            return;
+        }
+    DefaultHandler(m);
+}
+
+void WinControl::WMCtlColor(Message& m) {
+    if (WinControl* c = ChildWindowObject(reinterpret_cast<HWND>(m.lParam))) {
+        m.result = c->Perform(CN_BASE + m.msg, m.wParam, m.lParam);
+        return;
+    }
+    DefaultHandler(m);
+}
+
+void WinControl::WMScroll(Message& m) {
+    if (WinControl* c = ChildWindowObject(reinterpret_cast<HWND>(m.lParam))) {
+        m.result = c->Perform(CN_BASE + m.msg, m.wParam, m.lParam);
+        return;
+    }
+    DefaultHandler(m);
+}
+
+void WinControl::WMContextMenu(Message& m) {
+    if (reinterpret_cast<HWND>(m.wParam) == handle_) {
+        Point screen = m.Pos();
+        if (screen.X == -1 && screen.Y == -1) screen = ClientToScreen(Point{Width() / 2, Height() / 2});
+        Control* target = this;
+        if (Control* c = ControlAtPos(ScreenToClient(screen)); c != nullptr && dynamic_cast<WinControl*>(c) == nullptr)
+            target = c;
+        if (target->PopupContextMenu(screen.X, screen.Y)) {
+            m.result = 0;
+            return;
+        }
+    }
+    DefaultHandler(m);
+}
+
+void WinControl::SetHoverControl(Control* c) {
+    if (c == hoverControl_) return;
+    Control* old = hoverControl_;
+    hoverControl_ = c;
+    if (old != nullptr) old->Perform(CM_MOUSELEAVE);
+    if (c != nullptr) c->Perform(CM_MOUSEENTER);
+}
+
+void WinControl::TrackMouse(Point p) {
+    const bool inside = ClientRect().Contains(p.X, p.Y);
+    if (inside && !mouseIn_) {
+        Perform(CM_MOUSEENTER);
+        if (!trackingLeave_ && handle_ != nullptr) {
+            TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, handle_, 0};
+            trackingLeave_ = TrackMouseEvent(&t) != FALSE;
+        }
+    } else if (!inside && mouseIn_) {
+        Perform(CM_MOUSELEAVE);
+    }
+    Control* hover = nullptr;
+    if (inside)
+        if (Control* c = ControlAtPos(p); c != nullptr && dynamic_cast<WinControl*>(c) == nullptr) hover = c;
+    if (mouseCapture_ != nullptr && hover != mouseCapture_) hover = nullptr;
+    SetHoverControl(hover);
+}
+
+void WinControl::WMMouse(Message& m) {
+    if (m.msg == WM_MOUSEWHEEL || m.msg == WM_MOUSEHWHEEL) {
+        DefaultHandler(m);
+        return;
+    }
+    const Point p = m.Pos();
+    if (m.msg == WM_MOUSEMOVE) TrackMouse(p);
+    Control* target = mouseCapture_;
+    if (target == nullptr)
+        if (Control* c = ControlAtPos(p); c != nullptr && dynamic_cast<WinControl*>(c) == nullptr) target = c;
+    if (target != nullptr) {
+        if (IsButtonDown(m.msg)) {
+            mouseCapture_ = target;
+            SetCapture(handle_);
+        }
+        target->Perform(m.msg, m.wParam, MAKELPARAM(p.X - target->Left(), p.Y - target->Top()));
+        if (IsButtonUp(m.msg) && (m.wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) {
+            mouseCapture_ = nullptr;
+            if (handle_ != nullptr && GetCapture() == handle_) ReleaseCapture();
+        }
+        m.result = 0;
+        return;
+    }
+    if (m.msg == WM_LBUTTONDOWN && handle_ != nullptr) SetCapture(handle_);
+    HandleMouseMessage(m);
+    if (handle_ == nullptr) return;
+    DefaultHandler(m);
+    if (m.msg == WM_LBUTTONUP && GetCapture() == handle_) ReleaseCapture();
+}
+
+void WinControl::WMMouseLeave(Message& m) {
+    trackingLeave_ = false;
+    if (handle_ != nullptr && GetCapture() == handle_) {
+        // Still ours while captured; the moves outside report the leaving.
+        m.result = 0;
+        return;
+    }
+    SetHoverControl(nullptr);
+    Perform(CM_MOUSELEAVE);
+    m.result = 0;
+}
+
+void WinControl::WMCaptureChanged(Message& m) {
+    if (reinterpret_cast<HWND>(m.lParam) != handle_) mouseCapture_ = nullptr;
+    DefaultHandler(m);
+}
+
+void WinControl::WMShowWindow(Message& m) { DefaultHandler(m); }
+void WinControl::WMActivate(Message& m) { DefaultHandler(m); }
+void WinControl::WMClose(Message& m) { DefaultHandler(m); }
+void WinControl::WMDestroy(Message& m) { DefaultHandler(m); }
+void WinControl::WMGetDlgCode(Message& m) { DefaultHandler(m); }
+
+void WinControl::WMGetMinMaxInfo(Message& m) {
+    DefaultHandler(m);
+    auto* info = reinterpret_cast<MINMAXINFO*>(m.lParam);
+    const SizeConstraints& c = Constraints();
+    if (c.MinWidth() > 0) info->ptMinTrackSize.x = c.MinWidth();
+    if (c.MinHeight() > 0) info->ptMinTrackSize.y = c.MinHeight();
+    if (c.MaxWidth() > 0) info->ptMaxTrackSize.x = c.MaxWidth();
+    if (c.MaxHeight() > 0) info->ptMaxTrackSize.y = c.MaxHeight();
+}
+
+} // namespace fw
