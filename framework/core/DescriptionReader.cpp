@@ -85,8 +85,8 @@ public:
         Component* root = nullptr;
         try {
             root = cls->Create(owner);
-        } catch (const Exception& e) {
-            Fail(h.line, e.Message());
+        } catch (const std::exception& e) {
+            Fail(h.line, e.what());
         }
         try {
             Read(*root, h);
@@ -165,8 +165,8 @@ private:
     void SetName(Component& c, const Header& h) {
         try {
             c.SetName(h.name);
-        } catch (const Exception& e) {
-            Fail(h.line, e.Message());
+        } catch (const std::exception& e) {
+            Fail(h.line, e.what());
         }
     }
 
@@ -197,8 +197,8 @@ private:
         Component* child = nullptr;
         try {
             child = cls->Create(root_);
-        } catch (const Exception& e) {
-            Fail(h.line, e.Message());
+        } catch (const std::exception& e) {
+            Fail(h.line, e.what());
         }
         tracker_.Watch(child);
         created_.push_back({child, h.line});
@@ -206,8 +206,8 @@ private:
         SetName(*child, h);
         try {
             child->SetParentComponent(&parent);
-        } catch (const Exception& e) {
-            Fail(h.line, e.Message());
+        } catch (const std::exception& e) {
+            Fail(h.line, e.what());
         }
         ReadBody(*child, depth);
     }
