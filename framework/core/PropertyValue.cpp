@@ -141,7 +141,9 @@ std::string PropertyValue::ToString() const {
     case Kind::Font: return "(font " + AsFont().Name() + ")";
     case Kind::Strings: return Format("(%d lines)", AsStrings().Count());
     case Kind::Picture: return "(picture " + AsPicture().ResourceName() + ")";
-    case Kind::Component: return AsComponent() ? AsComponent()->Name() : "nil";
+    case Kind::Component:
+        if (AsComponent() == nullptr) return "nil";
+        return AsComponent()->Name().empty() ? "(" + AsComponent()->ClassName() + ")" : AsComponent()->Name();
     case Kind::Collection: return Format("(%d items)", AsCollection().Count());
     case Kind::Event: return AsEvent().name.empty() ? "nil" : AsEvent().name;
     }
