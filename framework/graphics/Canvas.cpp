@@ -152,6 +152,14 @@ void Canvas::FrameRect(const Rect& r) {
     ::FrameRect(dc_, &rc, realised_.hbrush);
 }
 
+void Canvas::DrawFocusRect(const Rect& r) {
+    RequireBrush();
+    SetTextColor(dc_, RGB(0, 0, 0));
+    SetBkColor(dc_, RGB(255, 255, 255));
+    const RECT rc = ToRECT(r);
+    ::DrawFocusRect(dc_, &rc);
+}
+
 void Canvas::Rectangle(const Rect& r) {
     RequirePen();
     RequireBrush();

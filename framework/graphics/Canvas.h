@@ -59,6 +59,8 @@ public:
     void FillRect(const Rect& r);
     // A 1-pixel frame just inside `r` in the brush colour.
     void FrameRect(const Rect& r);
+    // The platform's dotted focus rectangle (drawn by XOR: drawing it twice removes it).
+    void DrawFocusRect(const Rect& r);
     // Outline with the pen, inside filled with the brush.
     void Rectangle(const Rect& r);
     void RoundRect(const Rect& r, int ellipseWidth, int ellipseHeight);

@@ -121,7 +121,11 @@ void Timer::Loaded() {
     Update();
 }
 
-void Timer::Tick() { OnTimer(this); }
+void Timer::Tick() {
+    // A handler may destroy its own timer; the copy keeps the running function alive.
+    const NotifyEvent handler = OnTimer;
+    handler(this);
+}
 
 void Timer::Stop() {
     if (id_ == 0) return;
