@@ -138,7 +138,9 @@ void ReplaceContents(const std::wstring& path, const std::string& bytes) {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         ThrowIo(ERROR_ACCESS_DENIED);
 
+    // A temporary file left behind by an interrupted save is ours to replace, even if marked read-only.
     const std::wstring temporary = path + L".tmp";
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
     Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         ThrowIo(GetLastError());

@@ -17,6 +17,7 @@ protected:
     static void SetUpTestSuite() {
         module = LoadLibraryW(L"encrypt.dll");
         ASSERT_NE(module, nullptr);
+        // Undecorated names, as the program imports them.
         jm = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, "JM")));
         ujm = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, "UJM")));
     }
@@ -39,11 +40,6 @@ protected:
 HMODULE EncryptDll::module = nullptr;
 Function EncryptDll::jm = nullptr;
 Function EncryptDll::ujm = nullptr;
-
-TEST_F(EncryptDll, ExportsJmAndUjmByName) {
-    ASSERT_NE(jm, nullptr);
-    ASSERT_NE(ujm, nullptr);
-}
 
 TEST_F(EncryptDll, EnciphersAsTheCoreDoes) {
     ASSERT_NE(jm, nullptr);

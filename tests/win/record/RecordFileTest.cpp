@@ -142,6 +142,19 @@ TEST_F(RecordFileTest, ARecordFileLockedByAnotherHandleIsNotOverwritten) {
     EXPECT_EQ(RecordTestFolder::Read(L"record.lzw"), before);
 }
 
+TEST_F(RecordFileTest, AFailureBeforeTheReplaceLeavesBothFilesIntact) {
+    EntryBook book = SampleBook();
+    SaveRecordFiles(book);
+    const std::string before = RecordTestFolder::Read(L"record.lzw");
+    const std::string backupBefore = RecordTestFolder::Read(L"BackUp.lzw");
+    // The temporary file cannot be created where a folder of that name stands.
+    ASSERT_TRUE(CreateDirectoryW(L"record.lzw.tmp", nullptr));
+    book.Nodes[1].Caption = "改了";
+    EXPECT_EQ(SaveError(book), "File access denied");
+    EXPECT_EQ(RecordTestFolder::Read(L"record.lzw"), before);
+    EXPECT_EQ(RecordTestFolder::Read(L"BackUp.lzw"), backupBefore);
+}
+
 TEST_F(RecordFileTest, ABookLockedAtStartIsKeptBeforeTheFirstSave) {
     EntryBook book = SampleBook();
     SaveRecordFiles(book);
@@ -168,7 +181,6 @@ TEST_F(RecordFileTest, ABookLockedAtStartIsKeptBeforeTheFirstSave) {
 
 TEST_F(RecordFileTest, AFolderWhereFilesCannotBeCreated) {
     // The system's own folder refuses new files even to the administrator.
-    RecordTestFolder::Write(L"marker", "x");
     wchar_t saved[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, saved);
     if (!SetCurrentDirectoryW(L"Z:\\sys"))

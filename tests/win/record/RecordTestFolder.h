@@ -26,10 +26,11 @@ public:
         if (h != INVALID_HANDLE_VALUE) {
             do {
                 const std::wstring file = path_ + L"\\" + found.cFileName;
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+                SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveDirectoryW(file.c_str()); // only the empty ones tests make; "." and ".." stay
+                else
                     DeleteFileW(file.c_str());
-                }
             } while (FindNextFileW(h, &found));
             FindClose(h);
         }
