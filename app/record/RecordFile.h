@@ -11,10 +11,12 @@
 inline constexpr const char* RecordFileName = "record.lzw";
 inline constexpr const char* BackupFileName = "BackUp.lzw";
 
-// Fills `book` from "record.lzw". A file that cannot be opened is the first start; one that opens
-// but cannot be read completely is first copied to a free name ("record.lzw.unreadable", numbered
-// if that exists) so that no save overwrites it, and Error says so. Errors come back in the result
-// (the window first shows what was loaded, then calls ThrowIfFailed).
+// Fills `book` from "record.lzw", opened for reading only. A file that cannot be opened is the first
+// start; if it exists (locked, denied), the first save over it keeps it under a free name first. A
+// file that opens but cannot be read completely is copied at once to a free name
+// ("record.lzw.unreadable", then "record.lzw.unreadable.2", ...) so that no save overwrites it, and
+// Error says so. Errors come back in the result: the window first shows what was loaded, then calls
+// ThrowIfFailed.
 RecordLoadResult LoadRecordFile(EntryBook& book);
 
 // Writes the whole book into the file `name` (GBK): into a temporary file in the same folder,
