@@ -111,8 +111,8 @@ private:
         const uint32_t declaredSize = ReadU32(data_ + 2);
         // A smaller declared size is a harmless slip of some writers; a larger one means bytes are missing.
         if (declaredSize > size_)
-            Fail(Format("Bitmap file is truncated (its header gives %u bytes, only %zu are present)",
-                        declaredSize, size_));
+            Fail(Format("Bitmap file is truncated (its header gives %u bytes, only %llu are present)",
+                        declaredSize, static_cast<unsigned long long>(size_)));
         offBits_ = ReadU32(data_ + 10);
     }
 
@@ -274,8 +274,8 @@ private:
             FailTruncated("the pixel data offset lies beyond the end");
         const size_t available = size_ - offBits_;
         if (imageSize_ > available)
-            Fail(Format("Bitmap file's image size of %u bytes exceeds the %zu bytes of pixel data present",
-                        imageSize_, available));
+            Fail(Format("Bitmap file's image size of %u bytes exceeds the %llu bytes of pixel data present",
+                        imageSize_, static_cast<unsigned long long>(available)));
         layout_.dataOffset = offBits_;
         const uint32_t compression = layout_.compression;
         if (compression == kBiRle8 || compression == kBiRle4) {
@@ -285,8 +285,8 @@ private:
         // Width and height are limited, so the product fits comfortably in 64 bits.
         const uint64_t needed = RowStride(layout_.width, layout_.bitCount) * uint64_t(layout_.height);
         if (needed > available)
-            Fail(Format("Bitmap file is truncated (%llu bytes of pixel data needed, %zu present)",
-                        static_cast<unsigned long long>(needed), available));
+            Fail(Format("Bitmap file is truncated (%llu bytes of pixel data needed, %llu present)",
+                        static_cast<unsigned long long>(needed), static_cast<unsigned long long>(available)));
         layout_.dataSize = static_cast<size_t>(needed);
     }
 
@@ -307,8 +307,8 @@ private:
 
 uint32_t PaletteColour(const Layout& layout, unsigned index) {
     if (index >= layout.palette.size())
-        Fail(Format("Bitmap file uses colour %u of a palette with only %zu colours", index,
-                    layout.palette.size()));
+        Fail(Format("Bitmap file uses colour %u of a palette with only %u colours", index,
+                    static_cast<unsigned>(layout.palette.size())));
     return layout.palette[index];
 }
 

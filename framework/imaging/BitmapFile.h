@@ -5,10 +5,10 @@
 // nothing is allocated before the dimensions have been checked against the data and against
 // fixed limits, and every inconsistency is refused with a BitmapFileError.
 //
-// Alpha: formats without an alpha channel decode with alpha 0, which is what a 32-bit DIB
-// section holds after the system loader read such a file. The fourth byte of a plain 32-bit
-// pixel is reserved, not alpha, and is ignored. Only a bit-field file that declares an alpha
-// mask (56-byte, V4 and V5 headers, or alpha bit fields) yields its alpha channel.
+// Alpha follows what the system loader puts into a 32-bit DIB section: 32-bit pixels that are
+// already in its byte order (plain 32-bit files, and bit fields 00FF0000/0000FF00/000000FF) are
+// copied as they are, fourth byte included; every other format, alpha masks included, decodes
+// with alpha 0. Pixels an RLE stream skips get palette colour 0, as with the system loader.
 
 #include "framework/core/Exception.h"
 #include "framework/imaging/PixelImage.h"

@@ -68,8 +68,8 @@ private:
 
     uint32_t Colour(unsigned index) const {
         if (index >= palette_.size())
-            throw BitmapFileError(Format("Bitmap file uses colour %u of a palette with only %zu colours",
-                                         index, palette_.size()));
+            throw BitmapFileError(Format("Bitmap file uses colour %u of a palette with only %u colours",
+                                         index, static_cast<unsigned>(palette_.size())));
         return palette_[index];
     }
 
