@@ -5,8 +5,10 @@
 #   win     (MinGW-w64 cross build, WIN32 is true): everything, tests run under Wine.
 
 # Narrow string literals are GBK in every target of ours, so "我的Vornik" in a UTF-8 source
-# becomes the same bytes the model, the record file and the designed windows use.
-set(VORNIK_COMMON_OPTIONS -fexec-charset=GBK -Wall -Wextra -Wno-unused-parameter)
+# becomes the same bytes the model, the record file and the designed windows use. GB18030 gives
+# the same bytes as code page 936 for the characters of the interface; unlike plain GBK it can
+# also encode the few other characters the standard headers hold (<chrono> has a "µs").
+set(VORNIK_COMMON_OPTIONS -fexec-charset=GB18030 -Wall -Wextra -Wno-unused-parameter)
 
 function(vornik_add_subdirectories)
   file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
