@@ -21,7 +21,6 @@ public:
     void Add(const std::string& name, Drawer drawer);
     // Null when the name is unknown.
     const Drawer* Find(std::string_view name) const;
-    size_t Size() const { return drawers_.size(); }
 
 private:
     std::map<std::string, Drawer, std::less<>> drawers_;

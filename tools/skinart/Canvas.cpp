@@ -65,10 +65,6 @@ void Canvas::FillPixels(int x0, int y0, int x1, int y1, Rgb colour) {
     FillPixels(x0, y0, x1, y1, Solid(colour));
 }
 
-void Canvas::SetPixel(int x, int y, Rgb colour, float alpha) {
-    Blend(x, y, colour, alpha);
-}
-
 Rgb8 Canvas::ToRgb8(float r, float g, float b) {
     auto channel = [](float v) { return uint8_t(std::lround(std::clamp(v, 0.0f, 255.0f))); };
     return {channel(r), channel(g), channel(b)};

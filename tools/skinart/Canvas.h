@@ -25,7 +25,6 @@ public:
     // Paints every pixel of the rectangle [x0, x1) x [y0, y1) fully, without anti-aliasing.
     void FillPixels(int x0, int y0, int x1, int y1, const Paint& paint);
     void FillPixels(int x0, int y0, int x1, int y1, Rgb colour);
-    void SetPixel(int x, int y, Rgb colour, float alpha = 1.0f);
 
     // Composites the drawing over `background`; no pixel is left transparent.
     Image Opaque(const Paint& background) const;

@@ -14,7 +14,6 @@ struct Bounds {
     float bottom;
     float Width() const { return right - left; }
     float Height() const { return bottom - top; }
-    Bounds Inset(float d) const { return {left + d, top + d, right - d, bottom - d}; }
 };
 
 Sdf Shape(const Bounds& b, float radius);

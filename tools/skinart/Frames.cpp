@@ -6,14 +6,6 @@
 
 namespace skinart {
 
-Image FrameRow(int count, const std::function<Image(int index)>& draw) {
-    std::vector<Image> frames;
-    for (int i = 0; i < count; ++i) {
-        frames.push_back(draw(i));
-    }
-    return Image::Row(frames);
-}
-
 Image TitleButtonStrip(const std::function<Image(TitleGlyph, ButtonState)>& draw) {
     constexpr ButtonState kStates[] = {ButtonState::Normal, ButtonState::Hover, ButtonState::Pressed};
     std::vector<Image> frames;

@@ -11,8 +11,6 @@ namespace skinart {
 
 enum class ButtonState { Normal, Hover, Pressed };
 
-// Frames 0 .. count - 1, left to right.
-Image FrameRow(int count, const std::function<Image(int index)>& draw);
 // Control box, help, maximise, restore, minimise, close; each normal, hover, pressed.
 Image TitleButtonStrip(const std::function<Image(TitleGlyph, ButtonState)>& draw);
 // Checked, unchecked, checked disabled, unchecked disabled.

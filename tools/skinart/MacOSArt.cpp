@@ -90,7 +90,7 @@ Image TitleButton(TitleGlyph glyph, ButtonState state) {
         base = Darker(base, 0.28f);
     }
     Gel(canvas, disc, b, base, Darker(base, 0.42f));
-    const float alpha = state == ButtonState::Normal ? 0.55f : 0.85f;
+    const float alpha = state == ButtonState::Normal ? 0.7f : 0.85f;
     canvas.Fill(TitleGlyphShape(glyph, 8.5f, 8.5f, 6.0f, 1.6f), Darker(base, 0.72f), alpha);
     return canvas.Opaque([](float, float y) { return TitleRow(y + kTitleButtonTop); });
 }

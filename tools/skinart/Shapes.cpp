@@ -158,8 +158,4 @@ Sdf Turn(Sdf shape, float cx, float cy, int quarters) {
     };
 }
 
-Sdf MirrorX(Sdf shape, float axis) {
-    return [s = std::move(shape), axis](float x, float y) { return s(2 * axis - x, y); };
-}
-
 } // namespace skinart

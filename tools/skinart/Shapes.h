@@ -49,7 +49,5 @@ Sdf Below(float edge);
 Sdf Shift(Sdf shape, float dx, float dy);
 // The shape turned a quarter turn clockwise `quarters` times about (cx, cy).
 Sdf Turn(Sdf shape, float cx, float cy, int quarters);
-// The shape mirrored at the vertical line x = axis.
-Sdf MirrorX(Sdf shape, float axis);
 
 } // namespace skinart

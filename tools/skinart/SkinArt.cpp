@@ -9,7 +9,7 @@ namespace skinart {
 
 namespace {
 
-std::vector<ResourceSpec> BuildSpecs() {
+std::vector<ResourceInfo> BuildResources() {
     struct Part {
         const char* part;
         int frames;
@@ -37,68 +37,68 @@ std::vector<ResourceSpec> BuildSpecs() {
         {"SIDECHENNEL_BAR", 1, {{1, 21}, {1, 21}, {1, 20}, {1, 21}, {1, 21}}},
     };
     static const char* const kPrefixes[] = {"MACOS", "WINXP", "DEEPBLUE", "PROTEIN", "BLUEGLASS"};
-    std::vector<ResourceSpec> specs;
+    std::vector<ResourceInfo> resources;
     for (int look = 0; look < 5; ++look) {
         for (const Part& part : kParts) {
-            specs.push_back({std::string(kPrefixes[look]) + "_" + part.part, part.size[look][0], part.size[look][1],
+            resources.push_back({std::string(kPrefixes[look]) + "_" + part.part, part.size[look][0], part.size[look][1],
                              part.frames, 24});
         }
     }
     // The tab scroll buttons: MacOS and WinXP have their own, the other looks share one.
-    specs.push_back({"MACOS_SCROLLBUTTON", 72, 18, 1, 24});
-    specs.push_back({"WINXP_SCROLLBUTTON", 72, 18, 1, 24});
-    specs.push_back({"MORE_SCROLLBUTTON", 72, 17, 1, 24});
-    specs.push_back({"MACOS_FORM_BACKGROUND", 8, 8, 1, 24});
-    specs.push_back({"PROTEIN_FORM_BACKGROUND", 8, 8, 1, 24});
-    specs.push_back({"MACOS_MENU_BAR", 1, 22, 1, 24});
-    specs.push_back({"MACOS_MENU_SELECT", 1, 21, 1, 24});
-    specs.push_back({"MENU_CHECKED", 16, 16, 1, 24});
-    specs.push_back({"SIDECHANNEL_BTN", 7, 9, 1, 24});
-    specs.push_back({"MSGDLG", 168, 42, 4, 8});
-    return specs;
+    resources.push_back({"MACOS_SCROLLBUTTON", 72, 18, 1, 24});
+    resources.push_back({"WINXP_SCROLLBUTTON", 72, 18, 1, 24});
+    resources.push_back({"MORE_SCROLLBUTTON", 72, 17, 1, 24});
+    resources.push_back({"MACOS_FORM_BACKGROUND", 8, 8, 1, 24});
+    resources.push_back({"PROTEIN_FORM_BACKGROUND", 8, 8, 1, 24});
+    resources.push_back({"MACOS_MENU_BAR", 1, 22, 1, 24});
+    resources.push_back({"MACOS_MENU_SELECT", 1, 21, 1, 24});
+    resources.push_back({"MENU_CHECKED", 16, 16, 1, 24});
+    resources.push_back({"SIDECHANNEL_BTN", 7, 9, 1, 24});
+    resources.push_back({"MSGDLG", 168, 42, 4, 8});
+    return resources;
 }
 
 } // namespace
 
-const std::vector<ResourceSpec>& ResourceSpecs() {
-    static const std::vector<ResourceSpec> specs = BuildSpecs();
-    return specs;
+const std::vector<ResourceInfo>& Resources() {
+    static const std::vector<ResourceInfo> resources = BuildResources();
+    return resources;
 }
 
-const ResourceSpec* FindResourceSpec(std::string_view name) {
-    for (const ResourceSpec& spec : ResourceSpecs()) {
-        if (spec.name == name) {
-            return &spec;
+const ResourceInfo* FindResourceInfo(std::string_view name) {
+    for (const ResourceInfo& entry : Resources()) {
+        if (entry.name == name) {
+            return &entry;
         }
     }
     return nullptr;
 }
 
 Image DrawResource(std::string_view name) {
-    const ResourceSpec* spec = FindResourceSpec(name);
+    const ResourceInfo* entry = FindResourceInfo(name);
     const ArtBook::Drawer* drawer = ArtBook::Complete().Find(name);
-    if (spec == nullptr || drawer == nullptr) {
+    if (entry == nullptr || drawer == nullptr) {
         throw std::runtime_error("no drawing for bitmap " + std::string(name));
     }
     Image image = (*drawer)();
-    if (image.Width() != spec->width || image.Height() != spec->height) {
+    if (image.Width() != entry->width || image.Height() != entry->height) {
         throw std::runtime_error("bitmap " + std::string(name) + " drawn at " + std::to_string(image.Width()) + "x" +
-                                 std::to_string(image.Height()) + " instead of " + std::to_string(spec->width) + "x" +
-                                 std::to_string(spec->height));
+                                 std::to_string(image.Height()) + " instead of " + std::to_string(entry->width) + "x" +
+                                 std::to_string(entry->height));
     }
     return image;
 }
 
 std::vector<uint8_t> EncodeResource(std::string_view name) {
     const Image image = DrawResource(name);
-    return FindResourceSpec(name)->bitsPerPixel == 8 ? EncodeBmp8(image) : EncodeBmp24(image);
+    return FindResourceInfo(name)->bitsPerPixel == 8 ? EncodeBmp8(image) : EncodeBmp24(image);
 }
 
 std::string ResourceScript() {
     std::string script = "// Skin bitmaps, found by name. Written by tools/skinart; an edited bitmap file\n"
                          "// keeps its name and size.\n";
-    for (const ResourceSpec& spec : ResourceSpecs()) {
-        script += spec.name + " BITMAP \"" + spec.name + ".bmp\"\n";
+    for (const ResourceInfo& entry : Resources()) {
+        script += entry.name + " BITMAP \"" + entry.name + ".bmp\"\n";
     }
     return script;
 }

@@ -11,7 +11,7 @@
 
 namespace skinart {
 
-struct ResourceSpec {
+struct ResourceInfo {
     std::string name;
     int width;
     int height;
@@ -20,9 +20,9 @@ struct ResourceSpec {
     int bitsPerPixel;
 };
 
-const std::vector<ResourceSpec>& ResourceSpecs();
+const std::vector<ResourceInfo>& Resources();
 // Null for an unknown name.
-const ResourceSpec* FindResourceSpec(std::string_view name);
+const ResourceInfo* FindResourceInfo(std::string_view name);
 
 // Draws the named image; throws std::runtime_error for an unknown name or when the drawing does
 // not come out at the catalogue's size.

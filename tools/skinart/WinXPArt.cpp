@@ -54,8 +54,8 @@ Image TitleButton(TitleGlyph glyph, ButtonState state) {
     Rgb light = close ? Hex(0xF19A7E) : Hex(0x8CB2FA);
     Rgb deep = close ? Hex(0xCC4316) : Hex(0x2860E0);
     if (state == ButtonState::Hover) {
-        light = Lighter(light, 0.15f);
-        deep = Lighter(deep, 0.14f);
+        light = Lighter(light, 0.3f);
+        deep = Lighter(deep, 0.22f);
     } else if (state == ButtonState::Pressed) {
         light = Darker(deep, 0.02f);
         deep = Darker(deep, 0.22f);

@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
             names.push_back(argv[i]);
         }
         if (names.empty()) {
-            for (const skinart::ResourceSpec& spec : skinart::ResourceSpecs()) {
-                names.push_back(spec.name);
+            for (const skinart::ResourceInfo& entry : skinart::Resources()) {
+                names.push_back(entry.name);
             }
             const std::string script = skinart::ResourceScript();
             WriteFile(folder + "/skins.rc", script.data(), script.size());

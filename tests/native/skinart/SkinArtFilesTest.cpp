@@ -92,13 +92,13 @@ std::string Name(TsuiUIStyle style, TsuiThemeElement element) {
 } // namespace
 
 TEST(SkinArtFiles, EveryBitmapIsCommittedAtItsSizeAndDepth) {
-    for (const skinart::ResourceSpec& spec : skinart::ResourceSpecs()) {
-        SCOPED_TRACE(spec.name);
-        const BmpFile& file = Committed(spec.name);
-        EXPECT_EQ(file.image.Width(), spec.width);
-        EXPECT_EQ(file.image.Height(), spec.height);
-        EXPECT_EQ(file.bitsPerPixel, spec.bitsPerPixel);
-        EXPECT_EQ(spec.width % spec.frames, 0);
+    for (const skinart::ResourceInfo& entry : skinart::Resources()) {
+        SCOPED_TRACE(entry.name);
+        const BmpFile& file = Committed(entry.name);
+        EXPECT_EQ(file.image.Width(), entry.width);
+        EXPECT_EQ(file.image.Height(), entry.height);
+        EXPECT_EQ(file.bitsPerPixel, entry.bitsPerPixel);
+        EXPECT_EQ(entry.width % entry.frames, 0);
     }
 }
 
@@ -107,14 +107,14 @@ TEST(SkinArtFiles, CatalogueAgreesWithTheStyleTable) {
     for (const TsuiBuiltInBitmap& bitmap : GetBuiltInThemeBitmaps()) {
         SCOPED_TRACE(bitmap.Name);
         tableNames.insert(bitmap.Name);
-        const skinart::ResourceSpec* spec = skinart::FindResourceSpec(bitmap.Name);
-        ASSERT_NE(spec, nullptr);
-        EXPECT_EQ(spec->width, bitmap.Width);
-        EXPECT_EQ(spec->height, bitmap.Height);
-        EXPECT_EQ(spec->frames, bitmap.FrameCount);
+        const skinart::ResourceInfo* entry = skinart::FindResourceInfo(bitmap.Name);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->width, bitmap.Width);
+        EXPECT_EQ(entry->height, bitmap.Height);
+        EXPECT_EQ(entry->frames, bitmap.FrameCount);
     }
-    for (const skinart::ResourceSpec& spec : skinart::ResourceSpecs()) {
-        EXPECT_TRUE(tableNames.count(spec.name)) << spec.name << " is not in the style table";
+    for (const skinart::ResourceInfo& entry : skinart::Resources()) {
+        EXPECT_TRUE(tableNames.count(entry.name)) << entry.name << " is not in the style table";
     }
 }
 
@@ -135,8 +135,8 @@ TEST(SkinArtFiles, ResourceScriptNamesEveryBitmapFileOnce) {
         listed.insert(name);
     }
     std::multiset<std::string> expected;
-    for (const skinart::ResourceSpec& spec : skinart::ResourceSpecs()) {
-        expected.insert(spec.name);
+    for (const skinart::ResourceInfo& entry : skinart::Resources()) {
+        expected.insert(entry.name);
     }
     EXPECT_EQ(listed, expected);
 

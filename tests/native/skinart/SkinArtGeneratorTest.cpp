@@ -4,6 +4,8 @@
 #include "tests/native/skinart/BmpTestReader.h"
 #include "tools/skinart/BmpWriter.h"
 #include "tools/skinart/Canvas.h"
+#include "tools/skinart/Frames.h"
+#include "tools/skinart/Glyphs.h"
 #include "tools/skinart/Quantizer.h"
 #include "tools/skinart/SkinArt.h"
 
@@ -40,14 +42,14 @@ Image RichImage() {
 } // namespace
 
 TEST(SkinArtGenerator, SameBytesEveryRun) {
-    for (const skinart::ResourceSpec& spec : skinart::ResourceSpecs()) {
-        SCOPED_TRACE(spec.name);
-        const std::vector<uint8_t> first = skinart::EncodeResource(spec.name);
-        EXPECT_EQ(first, skinart::EncodeResource(spec.name));
+    for (const skinart::ResourceInfo& entry : skinart::Resources()) {
+        SCOPED_TRACE(entry.name);
+        const std::vector<uint8_t> first = skinart::EncodeResource(entry.name);
+        EXPECT_EQ(first, skinart::EncodeResource(entry.name));
         const BmpFile file = ParseBmp(first);
-        EXPECT_EQ(file.bitsPerPixel, spec.bitsPerPixel);
-        EXPECT_EQ(file.image.Width(), spec.width);
-        EXPECT_EQ(file.image.Height(), spec.height);
+        EXPECT_EQ(file.bitsPerPixel, entry.bitsPerPixel);
+        EXPECT_EQ(file.image.Width(), entry.width);
+        EXPECT_EQ(file.image.Height(), entry.height);
     }
 }
 
@@ -108,6 +110,53 @@ TEST(Quantizer, RichImagesStayCloseAndKeepFuchsiaApart) {
     const skinart::Quantized again = skinart::Quantize(image, 256);
     EXPECT_EQ(again.palette, q.palette);
     EXPECT_EQ(again.indices, q.indices);
+}
+
+namespace {
+
+// One pixel whose colour records what the frame was drawn for.
+Image Marker(int a, int b) {
+    return Image(1, 1, Rgb8{uint8_t(a), uint8_t(b), 0});
+}
+
+} // namespace
+
+TEST(Frames, StripsFollowTheReadersFrameOrder) {
+    const Image title = skinart::TitleButtonStrip(
+        [](skinart::TitleGlyph glyph, skinart::ButtonState state) { return Marker(int(glyph), int(state)); });
+    ASSERT_EQ(title.Width(), 18);
+    // Control box, help, maximise, restore, minimise, close; normal, hover, pressed each.
+    const skinart::TitleGlyph order[] = {skinart::TitleGlyph::ControlBox, skinart::TitleGlyph::Help,
+                                         skinart::TitleGlyph::Maximize,   skinart::TitleGlyph::Restore,
+                                         skinart::TitleGlyph::Minimize,   skinart::TitleGlyph::Close};
+    for (int i = 0; i < 18; ++i) {
+        EXPECT_EQ(title.At(i, 0), Marker(int(order[i / 3]), i % 3).At(0, 0)) << "frame " << i;
+    }
+
+    // Checked, unchecked, checked disabled, unchecked disabled.
+    const Image checks = skinart::CheckStrip([](bool checked, bool enabled) { return Marker(checked, enabled); });
+    EXPECT_EQ(checks, Image::Row({Marker(1, 1), Marker(0, 1), Marker(1, 0), Marker(0, 0)}));
+
+    // The decrementing (up) arrow's three states first.
+    const Image scroll = skinart::ScrollButtonStrip(
+        [](skinart::Direction d, skinart::ButtonState state) { return Marker(int(d), int(state)); });
+    const int up = int(skinart::Direction::Up);
+    const int down = int(skinart::Direction::Down);
+    EXPECT_EQ(scroll, Image::Row({Marker(up, 0), Marker(up, 1), Marker(up, 2), Marker(down, 0), Marker(down, 1),
+                                  Marker(down, 2)}));
+}
+
+TEST(Glyphs, ArrowsPointWhereTheySay) {
+    // Each arrow is widest at its base, opposite the way it points.
+    const float c = 10.0f;
+    EXPECT_LT(skinart::Arrow(skinart::Direction::Up, c, c, 10.0f)(c - 4.0f, c + 2.0f), 0.0f);
+    EXPECT_GT(skinart::Arrow(skinart::Direction::Up, c, c, 10.0f)(c - 4.0f, c - 2.0f), 0.0f);
+    EXPECT_LT(skinart::Arrow(skinart::Direction::Down, c, c, 10.0f)(c - 4.0f, c - 2.0f), 0.0f);
+    EXPECT_GT(skinart::Arrow(skinart::Direction::Down, c, c, 10.0f)(c - 4.0f, c + 2.0f), 0.0f);
+    EXPECT_LT(skinart::Arrow(skinart::Direction::Left, c, c, 10.0f)(c + 2.0f, c - 4.0f), 0.0f);
+    EXPECT_GT(skinart::Arrow(skinart::Direction::Left, c, c, 10.0f)(c - 2.0f, c - 4.0f), 0.0f);
+    EXPECT_LT(skinart::Arrow(skinart::Direction::Right, c, c, 10.0f)(c - 2.0f, c - 4.0f), 0.0f);
+    EXPECT_GT(skinart::Arrow(skinart::Direction::Right, c, c, 10.0f)(c + 2.0f, c - 4.0f), 0.0f);
 }
 
 TEST(Canvas, KeyingLeavesOnlyUntouchedPixelsFuchsia) {
