@@ -13,8 +13,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 src=${1:-$root/resources/skins}
 out=${2:-$root/build/screenshots}
 
-if ! command -v montage >/dev/null 2>&1; then
-    apt-get install -y imagemagick
+if ! command -v convert >/dev/null 2>&1 || ! command -v identify >/dev/null 2>&1; then
+    apt-get install -y imagemagick || { apt-get update && apt-get install -y imagemagick; }
 fi
 
 mkdir -p "$out"
