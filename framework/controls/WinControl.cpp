@@ -52,13 +52,13 @@ WinControl::~WinControl() {
     BeginDestroy();
     DestroyHandle();
     DestroyComponents();
-    // Children shown here but owned elsewhere go with their parent.
+    // Children without an owner go with their parent; owned ones only leave the tree.
     while (!controls_.empty()) {
         Control* c = controls_.back();
-        if (c->IsDestroying()) {
-            RemoveControl(c);  // its owner deletes it
-        } else {
+        if (c->Owner() == nullptr && !c->IsDestroying()) {
             delete c;
+        } else {
+            RemoveControl(c);
         }
     }
     ReleaseColorBrush();

@@ -161,7 +161,8 @@ void Application::Restore() {
 
 void Application::Run() {
     Handle();
-    if (mainForm_ != nullptr && !terminated_) mainForm_->Show();
+    terminated_ = false;
+    if (mainForm_ != nullptr && !quitPosted_) mainForm_->Show();
     while (!terminated_) {
         try {
             HandleMessage();
@@ -169,9 +170,13 @@ void Application::Run() {
             HandleException(std::current_exception());
         }
     }
+    quitPosted_ = false;
 }
 
-void Application::Terminate() { PostQuitMessage(0); }
+void Application::Terminate() {
+    quitPosted_ = true;
+    PostQuitMessage(0);
+}
 
 void Application::ProcessMessages() {
     while (ProcessMessage()) {
@@ -219,6 +224,8 @@ bool Application::PreviewKey(const MSG& msg) {
     Form* form = control != nullptr ? control->ParentForm() : nullptr;
     if (form == nullptr) return false;
     if (keyDown) {
+        // Menu shortcuts come before the focused control and the dialog keys.
+        if (form->IsShortCut(Message{msg.message, msg.wParam, msg.lParam, 0})) return true;
         const int key = static_cast<int>(msg.wParam);
         if (key != VK_TAB && key != VK_RETURN && key != VK_ESCAPE) return false;
         if (control->WantsDialogKey(key)) return false;
@@ -248,8 +255,7 @@ void Application::HandleException(std::exception_ptr e) {
 }
 
 void Application::ShowException(const std::exception& e) {
-    std::string text = e.what();
-    if (!text.empty() && text.back() != '.' && text.back() != '!' && text.back() != '?') text += '.';
+    const std::string text = e.what();
     HWND owner = GetActiveWindow();
     if (owner == nullptr) owner = Handle();
     MessageBoxW(owner, GbkToWide(text).c_str(), GbkToWide(title_).c_str(), MB_OK | MB_ICONSTOP);

@@ -56,7 +56,8 @@ public:
         return form;
     }
 
-    // Shows the main form and runs the message loop until Terminate.
+    // Shows the main form (unless Terminate came first) and runs the message loop until
+    // Terminate; a later Run starts a new loop.
     void Run();
     // Runs every message waiting now, then returns.
     void ProcessMessages();
@@ -105,6 +106,7 @@ private:
     std::string title_;
     Form* mainForm_ = nullptr;
     bool terminated_ = false;
+    bool quitPosted_ = false;
     bool showHint_ = true;
     int hintPause_ = 500;
     int hintHidePause_ = 2500;

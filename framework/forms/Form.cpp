@@ -25,7 +25,7 @@ Rect CentredIn(const Rect& area, int width, int height) {
 
 } // namespace
 
-Form::Form(Component* owner) : CustomControl(owner), activeControl_(*this) {
+Form::Form(Component* owner) : CustomControl(owner), activeControl_(*this), menu_(*this) {
     SetVisible(false);
     SetParentFont(false);
     SetBounds(0, 0, 320, 240);
@@ -86,6 +86,7 @@ const ClassInfo& Form::StaticClass() {
             .AddBoolean("AutoScroll", &Form::AutoScroll, &Form::SetAutoScroll)
             .AddInteger("ModalResult", &Form::ModalResult, &Form::SetModalResult, &ModalResultInfo())
             .AddReference("ActiveControl", &Form::ActiveControl, &Form::SetActiveControl)
+            .AddReference("Menu", &Form::Menu, &Form::SetMenu)
             .AddEvent("OnCreate", &Form::OnCreate)
             .AddEvent("OnDestroy", &Form::OnDestroy)
             .AddEvent("OnShow", &Form::OnShow)
@@ -172,6 +173,7 @@ void Form::CreateParams(WindowParams& p) {
 
 void Form::HandleCreated() {
     CustomControl::HandleCreated();
+    UpdateMenuBar();
     if (position_ == Position::Default || position_ == Position::DefaultPosOnly || position_ == Position::DefaultSizeOnly)
         positioned_ = true;
 }
@@ -186,6 +188,24 @@ void Form::UpdateWindowStyles() {
     SetWindowLongPtrW(h, GWL_EXSTYLE, static_cast<LONG_PTR>(p.exStyle & ~WS_EX_TOPMOST));
     SetWindowPos(h, formStyle_ == FormStyle::StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Form::SetMenu(Component* menu) {
+    if (menu != nullptr && dynamic_cast<FormMenuTarget*>(menu) == nullptr)
+        throw Exception(Format("%s cannot be the menu of a form", menu->Name().c_str()));
+    menu_.Set(menu);
+    UpdateMenuBar();
+}
+
+void Form::UpdateMenuBar() {
+    if (!HandleAllocated()) return;
+    auto* target = dynamic_cast<FormMenuTarget*>(menu_.Get());
+    ::SetMenu(Handle(), target != nullptr ? target->MenuBarHandle() : nullptr);
+}
+
+bool Form::IsShortCut(const Message& keyMessage) {
+    auto* target = dynamic_cast<FormMenuTarget*>(menu_.Get());
+    return target != nullptr && target->IsShortCut(keyMessage);
 }
 
 void Form::SetBorderStyle(BorderStyle s) {
@@ -346,7 +366,10 @@ void Form::ChildRemoving(Control* control) {
 
 void Form::Notification(Component* c, Operation operation) {
     CustomControl::Notification(c, operation);
-    if (operation == opRemove) activeControl_.Removed(c);
+    if (operation != opRemove) return;
+    activeControl_.Removed(c);
+    // The bar goes before the menu destroys it.
+    if (menu_.Removed(c) && HandleAllocated()) ::SetMenu(Handle(), nullptr);
 }
 
 void Form::SelectNext(WinControl* current, bool forward, bool checkTabStop) {
@@ -470,6 +493,7 @@ void Form::WndProc(Message& m) {
         delete this;
         return;
     }
+    if (auto* target = dynamic_cast<FormMenuTarget*>(menu_.Get()); target != nullptr && target->MenuMessage(m)) return;
     CustomControl::WndProc(m);
 }
 

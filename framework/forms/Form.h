@@ -24,6 +24,18 @@ enum class CloseAction { None, Hide, Free, Minimize };
 
 constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7;
 
+// What a component assigned to a form's Menu offers: the native menu bar, the menu messages of
+// its items that reach the form, and the shortcut keys pressed anywhere in the form.
+class FormMenuTarget {
+public:
+    virtual ~FormMenuTarget() = default;
+    virtual HMENU MenuBarHandle() = 0;
+    // True when the message (WM_COMMAND, WM_MEASUREITEM, WM_DRAWITEM, ...) was for its items.
+    virtual bool MenuMessage(Message& m) = 0;
+    // True when the menu ran the key-down as the shortcut of one of its items.
+    virtual bool IsShortCut(const Message& keyMessage) = 0;
+};
+
 using CloseEvent = Event<Component*, CloseAction&>;
 using CloseQueryEvent = Event<Component*, bool&>;
 
@@ -69,6 +81,14 @@ public:
     void SetClientWidth(int v) override;
     void SetClientHeight(int v) override;
     Rect ClientRect() const override;
+
+    // The main menu shown as the window's menu bar (a FormMenuTarget), or nullptr; another
+    // kind of component raises fw::Exception.
+    Component* Menu() const { return menu_.Get(); }
+    void SetMenu(Component* menu);
+    // A key-down that the form's menu ran as a shortcut; the application asks before the
+    // focused control gets the key.
+    virtual bool IsShortCut(const Message& keyMessage);
 
     WinControl* ActiveControl() const { return activeControl_.Get(); }
     void SetActiveControl(WinControl* c);
@@ -130,6 +150,7 @@ protected:
 
 private:
     void UpdateWindowStyles();
+    void UpdateMenuBar();
     Size FrameSize() const;
     void ApplyPosition();
     void CloseModal();
@@ -149,6 +170,7 @@ private:
     bool showAfterLoad_ = false;
     int modalResult_ = mrNone;
     ComponentRef<WinControl> activeControl_;
+    ComponentRef<Component> menu_;
 };
 
 } // namespace fw

@@ -1,0 +1,77 @@
+// Painting: double-buffered controls paint into their off-screen buffer and ignore background
+// erasing; windowless children are painted by the parent at their place; system colours are
+// resolved when drawing.
+#include "tests/win/forms/TestControls.h"
+#include "tests/win/forms/WinTestSupport.h"
+
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Win32Color.h"
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+using fwtest::Owned;
+using fwtest::TestButton;
+using fwtest::TestForm;
+using fwtest::TestPanel;
+using fwtest::TestSwatch;
+
+namespace {
+
+TEST(Painting, DoubleBufferedControlsPaintOffScreenAndIgnoreErasing) {
+    Owned<TestForm> form(new TestForm(&App()));
+    form->SetBorderStyle(BorderStyle::None);
+    form->SetBounds(0, 0, 200, 100);
+    form->Show();
+    auto* b = new TestButton(form.get());
+    b->SetParent(form.get());
+    b->SetBounds(10, 10, 40, 30);
+    b->face = clFuchsia;
+    auto* swatch = new TestSwatch(form.get());
+    swatch->SetParent(b);  // windowless children land in the same buffer
+    swatch->SetBounds(5, 6, 4, 3);
+    swatch->SetColor(clLime);
+    int paints = 0;
+    b->OnPaint = [&](Component*) { ++paints; };
+    b->Repaint();
+    EXPECT_EQ(paints, 1);
+    const Bitmap& buffer = b->PaintBuffer();
+    ASSERT_EQ(buffer.Width(), 40);
+    ASSERT_EQ(buffer.Height(), 30);
+    EXPECT_EQ(buffer.Pixel(0, 0), clFuchsia);
+    EXPECT_EQ(buffer.Pixel(5, 6), clLime);
+    EXPECT_EQ(buffer.Pixel(8, 8), clLime);
+    EXPECT_EQ(buffer.Pixel(9, 8), clFuchsia) << "the child is clipped to its bounds";
+
+    HDC dc = GetDC(b->Handle());
+    EXPECT_EQ(SendMessageW(b->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
+    ReleaseDC(b->Handle(), dc);
+}
+
+TEST(Painting, PaintToDrawsTheWholeControlWithSystemColoursResolved) {
+    Owned<TestForm> form(new TestForm(&App()));
+    form->SetBorderStyle(BorderStyle::None);
+    form->SetBounds(0, 0, 200, 100);
+    auto* panel = new TestPanel(form.get());
+    panel->SetParent(form.get());
+    panel->SetBounds(0, 0, 60, 40);
+    panel->SetColor(clBtnFace);
+    auto* swatch = new TestSwatch(form.get());
+    swatch->SetParent(panel);
+    swatch->SetBounds(10, 10, 5, 5);
+    swatch->SetColor(clHighlight);
+    auto* inner = new TestButton(form.get());
+    inner->SetParent(panel);
+    inner->SetBounds(30, 20, 10, 10);
+    inner->face = clRed;
+
+    Bitmap target(60, 40);
+    panel->PaintTo(target.Canvas().Handle());
+    GdiFlush();
+    EXPECT_EQ(target.Pixel(0, 0), RgbToColor(GetSysColor(COLOR_BTNFACE)));
+    EXPECT_EQ(target.Pixel(12, 12), RgbToColor(GetSysColor(COLOR_HIGHLIGHT)));
+    EXPECT_EQ(target.Pixel(35, 25), clRed) << "windowed children too, at their place";
+    EXPECT_EQ(target.Pixel(45, 35), RgbToColor(GetSysColor(COLOR_BTNFACE)));
+}
+
+} // namespace

@@ -1,0 +1,67 @@
+#pragma once
+// Helpers of the Windows UI tests: pumping messages until something happened, and driving
+// windows with the real mouse and key messages.
+
+#include "framework/controls/WinControl.h"
+#include "framework/forms/Application.h"
+
+#include <windows.h>
+
+#include <functional>
+
+namespace fwtest {
+
+// Runs the application's messages until `done` holds or `timeoutMs` passed; waits for
+// messages in between instead of sleeping blindly. Returns whether `done` held.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
+    const DWORD start = GetTickCount();
+    while (true) {
+        fw::App().ProcessMessages();
+        if (done()) return true;
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed < 20 ? timeoutMs - elapsed : 20, QS_ALLINPUT);
+    }
+}
+
+// Runs what is queued now.
+inline void Pump() { fw::App().ProcessMessages(); }
+
+inline LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+// A left click at client coordinates of a control's window (down, then up), sent.
+inline void Click(HWND hwnd, int x, int y) {
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, At(x, y));
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, At(x, y));
+}
+
+// A left click posted through the queue, as the system delivers it.
+inline void PostClick(HWND hwnd, int x, int y) {
+    PostMessageW(hwnd, WM_MOUSEMOVE, 0, At(x, y));
+    PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
+    PostMessageW(hwnd, WM_LBUTTONUP, 0, At(x, y));
+}
+
+// A key press posted to the window with the focus (through the message loop, so the form's
+// dialog keys and accelerators see it).
+inline void PostKey(HWND hwnd, int vk) {
+    PostMessageW(hwnd, WM_KEYDOWN, static_cast<WPARAM>(vk), 1);
+    PostMessageW(hwnd, WM_KEYUP, static_cast<WPARAM>(vk), static_cast<LPARAM>(0xC0000001u));
+}
+
+inline void PostChar(HWND hwnd, wchar_t ch) { PostMessageW(hwnd, WM_CHAR, ch, 1); }
+
+// Deletes a form (or any component) at the end of a test.
+template <class T>
+struct Owned {
+    T* p;
+    explicit Owned(T* p) : p(p) {}
+    ~Owned() { delete p; }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    T* operator->() const { return p; }
+    T* get() const { return p; }
+};
+
+} // namespace fwtest
