@@ -1,28 +1,18 @@
+// The program: the application object titled "Vornik", the main window from its designed
+// description, and the message loop.
+#include "app/program/Unit1.h"
+#include "framework/forms/Application.h"
+
 #include <windows.h>
 
-static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    fw::Application& app = fw::App();
+    try {
+        app.SetTitle("Vornik");
+        app.CreateForm<TForm1>();
+    } catch (...) {
+        app.HandleException(std::current_exception());
     }
-    return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"TForm1";
-    RegisterClassW(&wc);
-    HWND hwnd = CreateWindowW(L"TForm1", L"\u6211\u7684Vornik", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                              365, 270, nullptr, nullptr, instance, nullptr);
-    ShowWindow(hwnd, show);
-    MSG m;
-    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessageW(&m);
-    }
+    app.Run();
     return 0;
 }

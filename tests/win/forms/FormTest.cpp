@@ -109,8 +109,8 @@ TEST(FormPosition, CentringRulesPlaceTheWindowWhenFirstShown) {
     child->SetBounds(0, 0, 100, 60);
     child->SetPosition(Position::OwnerFormCenter);
     child->Show();
-    EXPECT_EQ(child->Left(), 100 + (400 - 100) / 2);
-    EXPECT_EQ(child->Top(), 50 + (300 - 60) / 2);
+    EXPECT_EQ(child->Left(), owner->Left() + (owner->Width() - 100) / 2);
+    EXPECT_EQ(child->Top(), owner->Top() + (owner->Height() - 60) / 2);
 
     // Without a main form, main-form centring falls back to the screen.
     Owned<TestForm> main(new TestForm(&App()));

@@ -62,7 +62,7 @@ TEST_F(KeysFixture, EscapeOnACancelButtonEndsAModalForm) {
     third->SetCancel(true);
     third->SetModalResult(mrCancel);
     form->OnShow = [&](Component*) { fwtest::PostKey(first->Handle(), VK_ESCAPE); };
-    first->SetFocus();
+    form->SetActiveControl(first);
     EXPECT_EQ(form->ShowModal(), mrCancel);
     EXPECT_EQ(third->clicks, 1);
 }
