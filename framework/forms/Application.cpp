@@ -83,12 +83,12 @@ HWND Application::Handle() {
             throw Exception("Cannot register the application window class");
         registered = true;
     }
-    // A captioned, zero-sized popup in the middle of the screen: it shows no pixels but owns
-    // every form and stands for the program on the taskbar.
+    // A captioned, zero-sized popup: it owns every form and stands for the program on the
+    // taskbar. It lies outside the desktop so that no display ever maps a speck of it.
     handle_ = CreateWindowExW(0, kAppClass, GbkToWide(title_).c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                              nullptr, module_, this);
+                              GetSystemMetrics(SM_XVIRTUALSCREEN) - 1000, GetSystemMetrics(SM_YVIRTUALSCREEN) - 1000,
+                              0, 0, nullptr, nullptr, module_, this);
     if (handle_ == nullptr) throw Exception("Cannot create the application window");
     SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     return handle_;
