@@ -3,6 +3,7 @@
 #include "framework/controls/WinControl.h"
 #include "framework/core/ClassInfo.h"
 #include "framework/core/EnumInfo.h"
+#include "framework/core/GbkText.h"
 #include "framework/core/Properties.h"
 #include "framework/graphics/Bitmap.h"
 #include "skin/styles/SUIPublic.h"
@@ -36,13 +37,23 @@ void GetBuiltInThemeBitmap(TsuiUIStyle style, TsuiThemeElement element, fw::Bitm
     CutBitmapFrame(whole, *bitmap, frameCount, frameIndex);
 }
 
+namespace {
+
+// By name, through the class's ancestry: the skin's form class lives in a unit above this one.
+bool IsSkinnedForm(const fw::Control& control) {
+    for (const fw::ClassInfo* c = &control.ClassType(); c != nullptr; c = c->Parent())
+        if (fw::GbkSameText(c->Name(), "TsuiForm")) return true;
+    return false;
+}
+
+} // namespace
+
 TsuiUIStyle GetSUIFormStyle(fw::Component* owner) {
-    const fw::ClassInfo* formClass = fw::FindClass("TsuiForm");
     auto* container = dynamic_cast<fw::WinControl*>(owner);
-    if (formClass == nullptr || container == nullptr) return TsuiUIStyle::DeepBlue;
+    if (container == nullptr) return TsuiUIStyle::DeepBlue;
     for (int i = 0; i < container->ControlCount(); ++i) {
         fw::Control* child = container->Controls(i);
-        if (child->ClassType().InheritsFrom(*formClass))
+        if (IsSkinnedForm(*child))
             return static_cast<TsuiUIStyle>(fw::GetPropertyValue(*child, "UIStyle").AsEnum());
     }
     return TsuiUIStyle::DeepBlue;
