@@ -62,8 +62,9 @@ wine_env() {
 # Creates the private Wine prefix once, then applies our settings (again whenever
 # VORNIK_PREFIX_SETTINGS changes): font links so that Chinese text in Latin fonts
 # (Tahoma, MS Sans Serif) is drawn with WenQuanYi Zen Hei, SimSun drawn by the same font,
-# and window frames drawn by Wine itself, since Xvfb has no window manager.
-VORNIK_PREFIX_SETTINGS=2
+# and windows left unmanaged with frames drawn by Wine itself, since Xvfb has no window manager
+# (a managed window waits 2 s for a window manager's answer each time it is hidden).
+VORNIK_PREFIX_SETTINGS=3
 ensure_wineprefix() {
   wine_env
   if [ ! -f "$WINEPREFIX/.vornik-ready" ]; then
@@ -83,6 +84,7 @@ ensure_wineprefix() {
     "$WINE64" reg add "$rep" /v "$f" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
   done
   "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   # Lets the registry reach the disk (bounded: another persistent wineserver may hold the prefix).
   timeout 20 /usr/lib/wine/wineserver -w || true
   rm -f "$WINEPREFIX"/.vornik-settings-*
