@@ -21,6 +21,14 @@ void DrawTopRows(fw::Canvas& canvas, const fw::Rect& r, const std::string& resou
 
 } // namespace
 
+void SetMenuItemDrawEvents(fw::MenuItem* item, const fw::MenuMeasureItemEvent::Function& measure,
+                           const fw::MenuDrawItemEvent::Function& draw) {
+    if (item == nullptr) return;
+    item->OnMeasureItem = measure;
+    item->OnDrawItem = draw;
+    for (int i = 0; i < item->Count(); ++i) SetMenuItemDrawEvents(item->Items(i), measure, draw);
+}
+
 void DrawMenuSeparator(fw::Canvas& canvas, const fw::Rect& r, fw::Color color, int leftOffset) {
     canvas.Pen().SetColor(color);
     canvas.MoveTo(r.Left + leftOffset + 4, r.Top + 2);

@@ -4,6 +4,7 @@
 
 #include "framework/core/Color.h"
 #include "framework/graphics/Geometry.h"
+#include "framework/menus/MenuItem.h"
 
 #include <windows.h>
 
@@ -13,15 +14,9 @@ class Font;
 } // namespace fw
 
 // Gives `item` and every item below it, depth first, the same measure-item and draw-item
-// handlers. Works with any menu item type that has OnMeasureItem and OnDrawItem event slots,
-// Count() and Items(index).
-template <class Item, class MeasureHandler, class DrawHandler>
-void SetMenuItemDrawEvents(Item* item, const MeasureHandler& measure, const DrawHandler& draw) {
-    if (item == nullptr) return;
-    item->OnMeasureItem = measure;
-    item->OnDrawItem = draw;
-    for (int i = 0; i < item->Count(); ++i) SetMenuItemDrawEvents(item->Items(i), measure, draw);
-}
+// handlers. Nothing without an item.
+void SetMenuItemDrawEvents(fw::MenuItem* item, const fw::MenuMeasureItemEvent::Function& measure,
+                           const fw::MenuDrawItemEvent::Function& draw);
 
 // A 1-pixel line in `color` two pixels below the top of `r`, from leftOffset + 4 pixels right
 // of its left to two pixels before its right.

@@ -2,7 +2,7 @@
 // around an open menu window, handlers given to a whole item tree, and the system menu font.
 #include "tests/win/skinstyles/SkinTestSupport.h"
 
-#include "framework/core/Event.h"
+#include "framework/menus/MenuItem.h"
 #include "framework/core/Font.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
@@ -48,18 +48,6 @@ bool CutIsVisible(const std::string& resource, int rows) {
         if (picture.Pixel(0, y) != picture.Pixel(0, y * picture.Height() / rows)) return true;
     return false;
 }
-
-struct Item {
-    fw::Event<int> OnMeasureItem;
-    fw::Event<int> OnDrawItem;
-    std::vector<std::unique_ptr<Item>> children;
-    int Count() const { return static_cast<int>(children.size()); }
-    Item* Items(int i) const { return children[static_cast<size_t>(i)].get(); }
-    Item* Add() {
-        children.push_back(std::make_unique<Item>());
-        return children.back().get();
-    }
-};
 
 } // namespace
 
@@ -125,24 +113,34 @@ TEST(MenuDraw, WindowBorderGoesOnTheScreenAroundTheWindow) {
     EXPECT_NO_THROW(DrawMenuWindowBorder(static_cast<HWND>(nullptr), fw::clNavy, fw::clLime));
 }
 
-TEST(MenuDraw, HandlersReachEveryItemDepthFirst) {
-    Item root;
-    Item* file = root.Add();
-    Item* open = file->Add();
-    Item* recent = open->Add();
-    Item* help = root.Add();
-    std::vector<int> measured, drawn;
-    SetMenuItemDrawEvents(&root, std::function<void(int)>([&](int id) { measured.push_back(id); }),
-                          std::function<void(int)>([&](int id) { drawn.push_back(id); }));
-    int id = 0;
-    for (Item* item : {&root, file, open, recent, help}) {
-        item->OnMeasureItem(id);
-        item->OnDrawItem(id);
-        ++id;
+TEST(MenuDraw, HandlersReachEveryItemBelowTheGivenOne) {
+    fw::MenuItem root(nullptr);
+    auto* file = new fw::MenuItem(nullptr);
+    auto* open = new fw::MenuItem(nullptr);
+    auto* recent = new fw::MenuItem(nullptr);
+    auto* help = new fw::MenuItem(nullptr);
+    root.Add(file);
+    file->Add(open);
+    open->Add(recent);
+    root.Add(help);
+    fw::MenuItem outside(nullptr);
+
+    std::vector<fw::Component*> measured, drawn;
+    SetMenuItemDrawEvents(
+        &root, [&](fw::Component* item, fw::Canvas&, int&, int&) { measured.push_back(item); },
+        [&](fw::Component* item, fw::Canvas&, const Rect&, bool) { drawn.push_back(item); });
+
+    fw::Canvas canvas;
+    int w = 0, h = 0;
+    for (fw::MenuItem* item : {&root, file, open, recent, help, &outside}) {
+        item->OnMeasureItem(item, canvas, w, h);
+        item->OnDrawItem(item, canvas, Rect{}, false);
     }
-    EXPECT_EQ(measured, (std::vector<int>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(drawn, (std::vector<int>{0, 1, 2, 3, 4}));
-    SetMenuItemDrawEvents(static_cast<Item*>(nullptr), std::function<void(int)>(), std::function<void(int)>());
+    const std::vector<fw::Component*> every{&root, file, open, recent, help};
+    EXPECT_EQ(measured, every);
+    EXPECT_EQ(drawn, every);
+    EXPECT_FALSE(outside.OnMeasureItem) << "items outside the tree keep their handlers";
+    EXPECT_NO_THROW(SetMenuItemDrawEvents(nullptr, nullptr, nullptr));
 }
 
 TEST(MenuDraw, SystemMenuFontAndMenuTextColour) {
