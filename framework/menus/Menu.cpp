@@ -134,8 +134,10 @@ HMENU Menu::BuildMenu(const MenuItem& parent, bool bar) const {
             if (!item.Enabled()) info.fState |= MFS_DISABLED;
             if (item.Checked()) info.fState |= MFS_CHECKED;
             if (item.Default()) info.fState |= MFS_DEFAULT;
+            // Owner-drawn items carry no text: their accelerators are found by WM_MENUCHAR
+            // alike on every system.
             std::wstring text;
-            if (!item.IsLine()) {
+            if (!item.IsLine() && !OwnerDraw()) {
                 text = GbkToWide(item.Caption());
                 const std::string shortCut = ShortCutToText(item.ShortCut());
                 if (!bar && !shortCut.empty()) text += L"\t" + GbkToWide(shortCut);
@@ -163,8 +165,17 @@ MenuItem* Menu::TrackItems(MenuItem& item, int x, int y, UINT flags) {
     if (item.GetParentMenu() != this) throw Exception("The item does not belong to this menu");
     HMENU native = BuildMenu(item, false);
     unsigned command = 0;
-    if (GetMenuItemCount(native) > 0)
-        command = static_cast<unsigned>(TrackPopupMenuEx(native, flags | TPM_RETURNCMD, x, y, TrackingWindow(), nullptr));
+    if (GetMenuItemCount(native) > 0) {
+        HWND owner = TrackingWindow();
+        // Opened while another program is in front (from the notification area), the menu
+        // would not close on a click elsewhere unless its owner comes to the front, and the
+        // system wants a message after it.
+        HWND front = GetForegroundWindow();
+        const bool foreign = front == nullptr || GetWindowThreadProcessId(front, nullptr) != GetCurrentThreadId();
+        if (foreign) SetForegroundWindow(owner);
+        command = static_cast<unsigned>(TrackPopupMenuEx(native, flags | TPM_RETURNCMD, x, y, owner, nullptr));
+        if (foreign) PostMessageW(owner, WM_NULL, 0, 0);
+    }
     DestroyMenu(native);
     // The choice comes back as the return value only (no WM_COMMAND), so it is clicked once
     // here; it may have been destroyed while the menu was open (by a drawing handler, say).
@@ -249,7 +260,7 @@ bool Menu::DrawMessage(Message& m) {
 }
 
 bool Menu::MenuCharMessage(Message& m) {
-    // Owner-drawn items have no text the system could search for their accelerator.
+    // Owner-drawn items have no text (BuildMenu) the system could search for accelerators.
     auto menu = reinterpret_cast<HMENU>(m.lParam);
     const wchar_t typed = static_cast<wchar_t>(LOWORD(m.wParam));
     if (menu == nullptr || typed == 0 || typed > 0x7F) return false;

@@ -14,7 +14,7 @@ TrayIcon::~TrayIcon() {
 
 NOTIFYICONDATAW TrayIcon::Record() const {
     NOTIFYICONDATAW data{};
-    data.cbSize = sizeof(data);
+    data.cbSize = firstVersion_ ? NOTIFYICONDATAW_V1_SIZE : sizeof(data);
     data.hWnd = window_;
     data.uID = id_;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
@@ -23,7 +23,7 @@ NOTIFYICONDATAW TrayIcon::Record() const {
     // GBK text has no characters outside the basic plane, so a cut between UTF-16 units never
     // splits a character.
     std::wstring tip = GbkToWide(tip_);
-    constexpr size_t capacity = sizeof(data.szTip) / sizeof(data.szTip[0]) - 1;
+    const size_t capacity = firstVersion_ ? 63 : sizeof(data.szTip) / sizeof(data.szTip[0]) - 1;
     if (tip.size() > capacity) tip.resize(capacity);
     wmemcpy(data.szTip, tip.c_str(), tip.size());
     data.szTip[tip.size()] = L'\0';

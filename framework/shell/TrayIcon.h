@@ -30,9 +30,14 @@ public:
     // Not owned: the icon must live while it is shown.
     HICON Icon() const { return icon_; }
     void SetIcon(HICON icon) { icon_ = icon; }
-    // GBK; longer tips are cut to what the shell shows (127 characters).
+    // GBK; longer tips are cut to what the record holds (127 characters, 63 in the first
+    // version).
     const std::string& Tip() const { return tip_; }
     void SetTip(const std::string& gbk) { tip_ = gbk; }
+    // Whether the shell gets the record in its first, shortest version (window, identifier,
+    // flags, callback, icon and a 64-unit tip field), sized for this platform.
+    bool FirstVersion() const { return firstVersion_; }
+    void SetFirstVersion(bool v) { firstVersion_ = v; }
 
     // Shell_NotifyIcon with NIM_ADD, NIM_MODIFY and NIM_DELETE; each returns whether the
     // shell accepted it. Added() follows the results.
@@ -50,6 +55,7 @@ private:
     UINT callbackMessage_ = 0;
     HICON icon_ = nullptr;
     std::string tip_;
+    bool firstVersion_ = false;
     bool added_ = false;
 };
 

@@ -50,10 +50,4 @@ TEST(ShortCutText, TextNamingNoKeyGivesNoShortCut) {
         EXPECT_EQ(TextToShortCut(text), scNone) << '"' << text << '"';
 }
 
-TEST(ShortCutText, OnlyTheLowByteOfAKeyCounts) {
-    EXPECT_EQ(MakeShortCut(0x153, scCtrl), MakeShortCut(0x53, scCtrl));
-    EXPECT_EQ(ShortCutKey(MakeShortCut('Q', scAlt | scShift)), 'Q');
-    EXPECT_EQ(ShortCutModifiers(MakeShortCut('Q', scAlt | scShift)), scAlt | scShift);
-}
-
 } // namespace

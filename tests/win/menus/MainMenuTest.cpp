@@ -106,16 +106,6 @@ TEST_F(MainMenuFixture, DisabledItemsAndItemsUnderADisabledParentAreNoShortCuts)
     EXPECT_EQ(saves, 0);
 }
 
-TEST_F(MainMenuFixture, AModifierKeyAloneIsNoShortCut) {
-    auto* odd = AddTo(edit, "Ctrl alone");
-    odd->SetShortCut(MakeShortCut(VK_CONTROL, scCtrl));
-    HeldKeys ctrl{VK_CONTROL};
-    int clicks = 0;
-    odd->OnClick = [&](Component*) { ++clicks; };
-    EXPECT_FALSE(menu->IsShortCut(KeyDown(VK_CONTROL)));
-    EXPECT_EQ(clicks, 0);
-}
-
 // --- on a form ---
 
 struct FormMenuFixture : MainMenuFixture {

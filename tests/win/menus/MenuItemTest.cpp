@@ -162,19 +162,6 @@ TEST(MenuItemState, OnlyOneDefaultItemPerLevel) {
     EXPECT_TRUE(b->Default());
 }
 
-TEST(MenuItemState, ClickRunsOnlyEnabledItems) {
-    MenuItem item(nullptr);
-    int clicks = 0;
-    item.OnClick = [&](Component* sender) {
-        EXPECT_EQ(sender, &item);
-        ++clicks;
-    };
-    item.Click();
-    item.SetEnabled(false);
-    item.Click();
-    EXPECT_EQ(clicks, 1);
-}
-
 TEST(MenuItemState, EveryChangeIsReportedOnceWithWhetherTheShownItemsChanged) {
     PopupMenu menu(nullptr);
     std::vector<std::pair<MenuItem*, bool>> changes;
@@ -206,12 +193,6 @@ TEST(MenuItemState, EveryChangeIsReportedOnceWithWhetherTheShownItemsChanged) {
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_TRUE(changes[0].second);
     EXPECT_TRUE(changes[1].second);
-}
-
-TEST(MenuItemState, ImageIndexBelowMinusOneMeansNone) {
-    MenuItem item(nullptr);
-    item.SetImageIndex(-7);
-    EXPECT_EQ(item.ImageIndex(), -1);
 }
 
 // --- designed windows ---

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +66,11 @@ TEST_F(TrayFixture, ALongChineseTipIsCutToTheField) {
     icon.SetTip(tip);
     NOTIFYICONDATAW data = icon.Record();
     EXPECT_EQ(std::wstring(data.szTip), std::wstring(127, L'\u5BC6'));
+    // The first version of the record ends after a 64-unit tip field.
+    icon.SetFirstVersion(true);
+    data = icon.Record();
+    EXPECT_EQ(data.cbSize, offsetof(NOTIFYICONDATAW, szTip) + 64 * sizeof(wchar_t));
+    EXPECT_EQ(std::wstring(data.szTip), std::wstring(63, L'\u5BC6'));
 }
 
 TEST_F(TrayFixture, AddingReportsItsResultAndTheProgramGoesOn) {
