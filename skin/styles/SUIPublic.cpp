@@ -100,7 +100,8 @@ void RotateBitmapRight(fw::Bitmap& bitmap) {
 }
 
 void DrawControlBorder(fw::WinControl* control, fw::Color outerColor, fw::Color innerColor) {
-    if (control == nullptr) return;
+    // A control without a window has nothing to draw on yet; making one here would be a side effect.
+    if (control == nullptr || !control->HandleAllocated()) return;
     HWND window = control->Handle();
     RECT bounds;
     if (!GetWindowRect(window, &bounds)) return;

@@ -50,7 +50,7 @@ void RotateBitmapRight(fw::Bitmap& bitmap);
 // --- borders and fills ---
 
 // Two 1-pixel frames on the control's whole window (non-client part included): outerColor
-// along the edge, innerColor one pixel inside. Nothing without a control.
+// along the edge, innerColor one pixel inside. Nothing without a control or its window.
 void DrawControlBorder(fw::WinControl* control, fw::Color outerColor, fw::Color innerColor);
 // Paints the parent's background and content under the control into `canvas`, so the control
 // looks transparent. Nothing without a parent.

@@ -138,6 +138,9 @@ TEST_F(FormFixture, ControlBorderDrawsTwoFramesOnTheWholeWindow) {
     EXPECT_EQ(at(2, 2), Coded(2, 2)) << "the inside is left alone";
     ReleaseDC(control->Handle(), dc);
     EXPECT_NO_THROW(DrawControlBorder(nullptr, fw::clRed, fw::clBlue));
+    auto* windowless = new Styled(host);
+    DrawControlBorder(windowless, fw::clRed, fw::clBlue);
+    EXPECT_FALSE(windowless->HandleAllocated()) << "no window is made just to draw a border";
 }
 
 TEST_F(FormFixture, ParentBackgroundShowsTheParentUnderTheControlClippedToItsClientArea) {

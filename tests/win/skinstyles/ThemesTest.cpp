@@ -5,7 +5,6 @@
 
 #include "framework/controls/CustomControl.h"
 #include "framework/core/ClassBuilder.h"
-#include "framework/core/EnumInfo.h"
 #include "framework/core/Exception.h"
 #include "framework/forms/Form.h"
 #include "framework/forms/Application.h"
@@ -79,8 +78,6 @@ bool SamePixels(const Bitmap& a, const Bitmap& b) {
     return a.Width() == b.Width() && a.Height() == b.Height() && a.ToPixelImage() == b.ToPixelImage();
 }
 
-constexpr S kBuiltIn[] = {S::MacOS, S::WinXP, S::DeepBlue, S::Protein, S::BlueGlass};
-
 } // namespace
 
 TEST(BuiltInBitmaps, EveryListedResourceIsInTheProgramWithItsSizeAndFrames) {
@@ -94,21 +91,6 @@ TEST(BuiltInBitmaps, EveryListedResourceIsInTheProgramWithItsSizeAndFrames) {
         ASSERT_GE(entry.FrameCount, 1);
         EXPECT_EQ(entry.Width % entry.FrameCount, 0) << "frames of equal width";
     }
-}
-
-TEST(BuiltInBitmaps, EveryImageElementOfEveryLookLoads) {
-    for (S style : kBuiltIn)
-        for (int n = 1; n <= ThemeElementCount; ++n) {
-            const auto element = static_cast<E>(n);
-            if (GetThemeElementKind(element) != ThemeElementKind::Image) continue;
-            SCOPED_TRACE(GetBuiltInThemeBitmapName(style, element));
-            Bitmap b;
-            LoadBuiltInThemeBitmap(style, element, b);
-            const TsuiBuiltInBitmap* entry = FindBuiltInThemeBitmap(GetBuiltInThemeBitmapName(style, element));
-            ASSERT_NE(entry, nullptr);
-            EXPECT_EQ(b.Width(), entry->Width);
-            EXPECT_EQ(b.Height(), entry->Height);
-        }
 }
 
 TEST(BuiltInBitmaps, MissingResourceRaisesTheLoadersError) {
@@ -164,14 +146,6 @@ TEST(GetBuiltInThemeBitmap, OtherKindsAndStylesLeaveTheBitmapUntouched) {
         }
     }
     EXPECT_NO_THROW(GetBuiltInThemeBitmap(S::MacOS, E::ButtonImage, nullptr, 3, 1)) << "no bitmap: nothing happens";
-}
-
-TEST(UIStyleInfo, NamesTheStylesByOrdinal) {
-    const fw::EnumInfo& info = UIStyleInfo();
-    EXPECT_EQ(info.Count(), 6);
-    EXPECT_EQ(info.NameOf(0), "FromThemeFile");
-    EXPECT_EQ(info.ValueOf("deepblue"), 3);
-    EXPECT_EQ(info.NameOf(5), "BlueGlass");
 }
 
 struct GetSUIFormStyleTest : ::testing::Test {
