@@ -30,7 +30,7 @@ HBITMAP CopyPixels(const fw::Bitmap& image) {
 } // namespace
 
 ImageListComponent::ImageListComponent(Component* owner) : Component(owner), images_(16, 16) {
-    bitmap_.OnChange = [this] { SetBitmap(bitmap_); };
+    bitmap_.OnChange = [this] { CutBitmap(); };
 }
 
 ImageListComponent::~ImageListComponent() {
@@ -65,11 +65,14 @@ void ImageListComponent::SetHeight(int height) {
 }
 
 void ImageListComponent::SetBitmap(const Picture& picture) {
-    if (&picture != &bitmap_) {
-        // Assigning calls OnChange, which comes back here with the list's own picture.
+    // Assigning another picture calls OnChange, which cuts it.
+    if (&picture != &bitmap_ && !bitmap_.SameAs(picture))
         bitmap_.Assign(picture);
-        return;
-    }
+    else
+        CutBitmap();
+}
+
+void ImageListComponent::CutBitmap() {
     images_.Clear();
     if (const fw::Bitmap* strip = PictureBitmap(bitmap_)) {
         if (masked_)
@@ -78,6 +81,19 @@ void ImageListComponent::SetBitmap(const Picture& picture) {
             images_.Add(*strip);
     }
     Changed();
+}
+
+void ImageListComponent::SetMasked(bool masked) {
+    if (masked == masked_) return;
+    masked_ = masked;
+    // Whatever order a description gives them in, the picture ends up cut with the mask.
+    if (bitmap_.HasGraphic()) CutBitmap();
+}
+
+void ImageListComponent::SetMaskColor(Color c) {
+    if (c == maskColor_) return;
+    maskColor_ = c;
+    if (bitmap_.HasGraphic() && masked_) CutBitmap();
 }
 
 int ImageListComponent::AddStrip(const fw::Bitmap& strip) {

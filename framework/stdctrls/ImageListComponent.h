@@ -39,13 +39,14 @@ public:
 
     // Whether AddStrip and Bitmap leave the MaskColor pixels out (true by default).
     bool Masked() const { return masked_; }
-    void SetMasked(bool masked) { masked_ = masked; }
+    void SetMasked(bool masked);
     // The transparent colour of added strips (fuchsia by default).
     Color MaskColor() const { return maskColor_; }
-    void SetMaskColor(Color c) { maskColor_ = c; }
+    void SetMaskColor(Color c);
 
     // A picture (normally a bitmap resource) holding the images side by side; setting it
-    // replaces every image. A picture without a bitmap clears the list.
+    // replaces every image, and so does a change of Masked or MaskColor while it is set.
+    // A picture without a bitmap clears the list.
     Picture& Bitmap() { return bitmap_; }
     void SetBitmap(const Picture& picture);
 
@@ -68,6 +69,7 @@ public:
     NotifyEvent OnChange;
 
 private:
+    void CutBitmap();
     void Changed();
 
     ImageList images_;

@@ -362,6 +362,27 @@ TEST_F(TreeFixture, ImageListsReachTheWindowWithTheirMasks) {
     EXPECT_EQ(SendMessageW(tree->Handle(), TVM_GETIMAGELIST, TVSIL_NORMAL, 0), 0);
 }
 
+TEST(ImageListComponent, CutsItsBitmapIntoIconsWithTheMaskColourLeftOut) {
+    ImageListComponent list(nullptr);
+    int changes = 0;
+    list.OnChange = [&](Component*) { ++changes; };
+    Picture strip;
+    strip.SetGraphic(std::make_shared<Bitmap>(FiveIcons()));
+    SetPropertyValue(list, "Bitmap", PropertyValue::FromPicture(strip));
+    EXPECT_EQ(changes, 1);
+    ASSERT_EQ(list.Count(), 5);
+    EXPECT_FALSE(list.Images().IsOpaque(4, 1, 1)) << "fuchsia is the mask colour";
+    EXPECT_TRUE(list.Images().IsOpaque(4, 8, 8));
+
+    // A description may give the mask after the picture.
+    SetPropertyValue(list, "Masked", PropertyValue::FromBoolean(false));
+    EXPECT_EQ(list.Count(), 5) << "the picture is cut again, not added twice";
+    EXPECT_TRUE(list.Images().IsOpaque(4, 1, 1));
+    list.SetWidth(8);
+    EXPECT_EQ(list.Count(), 0) << "a new size drops the images";
+    EXPECT_EQ(changes, 3);
+}
+
 TEST_F(TreeFixture, PublishedFlagsSetTheWindowStyles) {
     HWND h = tree->Handle();
     SetPropertyValue(*tree, "ShowLines", PropertyValue::FromBoolean(false));
