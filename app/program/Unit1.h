@@ -1,12 +1,121 @@
 #pragma once
-// The main window of the password book, read from its designed description "TFORM1".
+// The main window of the password book, read from its designed description "TFORM1": the
+// entry book in the tree view and the EntryTable, the commands on it, the start-up as a single
+// instance with its notification-area icon, hiding to and restoring from that icon, the tray
+// menu, the confirmed exit and the choice of look in the side channel.
 
+#include "app/record/EntryBook.h"
 #include "framework/forms/Form.h"
+#include "framework/shell/TrayIcon.h"
+
+#include <string>
+
+namespace fw {
+class CheckBox;
+class Edit;
+class ImageListComponent;
+class Memo;
+class MenuItem;
+class PopupMenu;
+class RadioGroup;
+class TreeNode;
+class TreeView;
+} // namespace fw
+
+class TPlainMessageDialog;
+class TPlainSideChannel;
+class TsuiThemeManager;
 
 class TForm1 : public fw::Form {
 public:
+    // The callback message of the notification-area icon.
+    static constexpr UINT WM_TRAYICON = WM_USER + 1;
+    static constexpr UINT TrayIconId = 100;
+
     explicit TForm1(fw::Component* owner);
+    ~TForm1() override;
 
     static const fw::ClassInfo& StaticClass();
     const fw::ClassInfo& ClassType() const override { return StaticClass(); }
+
+    // --- the window ---
+    void FormCreate(fw::Component* sender);
+    void FormClose(fw::Component* sender, fw::CloseAction& action);
+    void FormResize(fw::Component* sender);
+    void FormDeactivate(fw::Component* sender);
+    void suiButton6Click(fw::Component* sender);
+    void suiSideChannel1Pop(fw::Component* sender);
+    void suiRadioGroup1Click(fw::Component* sender);
+    void N1Click(fw::Component* sender);
+    void N2Click(fw::Component* sender);
+    void N3Click(fw::Component* sender);
+
+    // --- the entry book ---
+    void TreeView1Change(fw::Component* sender, fw::TreeNode* node);
+    void suiButton3Click(fw::Component* sender);
+    void suiButton4Click(fw::Component* sender);
+    void suiButton5Click(fw::Component* sender);
+    void suiButton8Click(fw::Component* sender);
+    void suiButton1Click(fw::Component* sender);
+    void suiButton2Click(fw::Component* sender);
+    void CheckBox1Click(fw::Component* sender);
+    void Label2Click(fw::Component* sender);
+    void suiButton7Click(fw::Component* sender);
+
+    // The chosen look, 1 to 5, or 0 when none was chosen.
+    int StyleNumber() const { return book_.StyleNumber; }
+    bool MaskFlag() const { return maskFlag_; }
+    const EntryTable& Entries() const { return book_.Table; }
+
+    void Loaded() override;
+
+protected:
+    void WndProc(fw::Message& m) override;
+    void WMSysCommand(fw::Message& m) override;
+    void WMTrayIcon(fw::Message& m);
+
+private:
+    template <class T>
+    T* Part(const char* name);
+
+    // Start-up.
+    bool AnotherInstanceRestored();
+    void AddTrayIcon();
+    void LoadBook();
+    // Selects the style's radio item without running its click handler and gives the theme
+    // manager the look; `blink` hides the window around the change.
+    void ApplyStyleNumber(int styleNumber, bool blink);
+
+    // The entry book between the tree view and the record model.
+    void FillTreeFromBook();
+    void TakeNodesFromTree();
+    void SaveBook();
+    void Save();
+    static std::string Now();
+
+    // The mask character of the two secret edits; setting CheckBox1 from code runs no handler.
+    void SetMask(bool on);
+    void CopyToClipboard(const fw::Edit& edit);
+
+    void HideToTray();
+    void ShowFromTray();
+
+    fw::TreeView* TreeView1 = nullptr;
+    fw::Edit* Edit1 = nullptr;
+    fw::Edit* Edit2 = nullptr;
+    fw::Edit* Edit3 = nullptr;
+    fw::CheckBox* CheckBox1 = nullptr;
+    fw::Control* Label1 = nullptr;
+    fw::Control* suiButton7 = nullptr;
+    TPlainSideChannel* suiSideChannel1 = nullptr;
+    fw::RadioGroup* suiRadioGroup1 = nullptr;
+    fw::Memo* suiMemo1 = nullptr;
+    TPlainMessageDialog* suiMessageDialog1 = nullptr;
+    TsuiThemeManager* suiThemeManager1 = nullptr;
+    fw::PopupMenu* popupmenu1 = nullptr;
+    fw::MenuItem* N1 = nullptr;
+
+    EntryBook book_;
+    bool maskFlag_ = false;
+    fw::TrayIcon trayIcon_;
 };
