@@ -173,16 +173,20 @@ TreeNode* TreeView::NodeFromItem(HTREEITEM item) const {
 
 void TreeView::RemovingNode(TreeNode* node) {
     // The selection leaves the doomed subtree first, while every index is still as it was.
-    for (int attempt = 0; attempt < 2 && selected_ != nullptr && node->Contains(selected_); ++attempt) {
+    // Handlers run in between may remove nodes themselves, this one included.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!items_.Contains(node) || selected_ == nullptr || !node->Contains(selected_)) break;
         TreeNode* next = node->GetNextSibling();
         if (next == nullptr) next = node->GetPrevSibling();
         if (next == nullptr) next = node->Parent();
         ForceSelection(next);
     }
+    if (!items_.Contains(node)) return;
     if (selected_ != nullptr && node->Contains(selected_)) selected_ = nullptr;
     std::vector<TreeNode*> doomed;
     PostOrder(node, doomed);
-    for (TreeNode* n : doomed) Delete(n);
+    for (TreeNode* n : doomed)
+        if (items_.Contains(n)) Delete(n);
     if (!items_.Contains(node)) return;
     if (HandleAllocated() && node->item_ != nullptr)
         SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(node->item_));
@@ -194,7 +198,8 @@ void TreeView::RemovingAll() {
     selected_ = nullptr;
     std::vector<TreeNode*> doomed;
     for (int i = 0; i < items_.TopLevelCount(); ++i) PostOrder(items_.TopLevelItem(i), doomed);
-    for (TreeNode* n : doomed) Delete(n);
+    for (TreeNode* n : doomed)
+        if (items_.Contains(n)) Delete(n);
     if (HandleAllocated()) {
         quiet_ = true;
         SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));

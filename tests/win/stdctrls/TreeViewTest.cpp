@@ -210,6 +210,26 @@ TEST_F(TreeFixture, DeletingASubtreeHoldingTheSelectionReportsEveryNodeChildrenF
     EXPECT_EQ(events, (std::vector<std::string>{"delete x"})) << "no selection change for an unselected node";
 }
 
+TEST_F(TreeFixture, HandlersThatDeleteNodesThemselvesLeaveTheTreeSound) {
+    TreeNode* a = tree->Items().AddChild(soft, "甲");
+    TreeNode* b = tree->Items().AddChild(soft, "乙");
+    tree->SetSelected(a);
+    // The selection change deletes the very node being deleted, then a deletion notice the next one.
+    tree->OnChange = [&](Component*, TreeNode*) {
+        if (tree->Items().Contains(a)) a->Delete();
+    };
+    a->Delete();
+    EXPECT_EQ(tree->Items().Count(), 4);
+    EXPECT_EQ(tree->Selected(), b);
+    tree->OnChange = nullptr;
+    tree->OnDeletion = [&](Component*, TreeNode* n) {
+        if (n == life && tree->Items().Contains(b)) b->Delete();
+    };
+    tree->Items().Clear();
+    EXPECT_EQ(tree->Items().Count(), 0);
+    EXPECT_EQ(tree->Selected(), nullptr);
+}
+
 TEST_F(TreeFixture, ClearingRemovesTheSelectionWithOneEvent) {
     tree->SetSelected(life);
     events.clear();
