@@ -1,0 +1,219 @@
+#include "Desktop.h"
+
+#include <fstream>
+
+namespace desktop {
+
+bool WaitFor(const std::function<bool()>& condition, int ms) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
+        Sleep(20);
+    }
+}
+
+std::vector<HWND> TopLevelWindows(DWORD pid) {
+    struct Search {
+        DWORD pid;
+        std::vector<HWND> found;
+    } search{pid, {}};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == s->pid)
+                s->found.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindTopLevel(DWORD pid, const std::wstring& caption, bool visibleOnly) {
+    for (HWND w : TopLevelWindows(pid))
+        if (Text(w) == caption && (!visibleOnly || IsWindowVisible(w)))
+            return w;
+    return nullptr;
+}
+
+HWND FindDescendant(HWND parent, const std::wstring& caption) {
+    struct Search {
+        const std::wstring* caption;
+        HWND found;
+    } search{&caption, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (Text(w) != *s->caption)
+                return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WindowAt(HWND top, int x, int y) {
+    POINT screen{x, y};
+    ClientToScreen(top, &screen);
+    HWND current = top;
+    for (;;) {
+        POINT p = screen;
+        ScreenToClient(current, &p);
+        HWND child = ChildWindowFromPointEx(current, p, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (child == nullptr || child == current)
+            return current;
+        current = child;
+    }
+}
+
+std::wstring Text(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+        return std::wstring();
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
+                        &got);
+    text.resize(got);
+    return text;
+}
+
+POINT ToClient(HWND top, HWND window, POINT inTop) {
+    ClientToScreen(top, &inTop);
+    ScreenToClient(window, &inTop);
+    return inTop;
+}
+
+void ClickAt(HWND window, int x, int y, bool post) {
+    const LPARAM at = MAKELPARAM(x, y);
+    if (post) {
+        PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(window, WM_LBUTTONUP, 0, at);
+        return;
+    }
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_LBUTTONDOWN, MK_LBUTTON, at, 0, 10000, &result);
+    SendMessageTimeoutW(window, WM_LBUTTONUP, 0, at, 0, 10000, &result);
+}
+
+void Click(HWND window, bool post) {
+    RECT r{};
+    GetClientRect(window, &r);
+    ClickAt(window, (r.right - r.left) / 2, (r.bottom - r.top) / 2, post);
+}
+
+void Type(HWND edit, const std::wstring& text) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(edit, EM_SETSEL, 0, -1, 0, 5000, &result);
+    SendMessageTimeoutW(edit, WM_CHAR, VK_BACK, 0, 0, 5000, &result);
+    for (wchar_t c : text)
+        SendMessageTimeoutW(edit, WM_CHAR, c, 1, 0, 5000, &result);
+}
+
+void PostKey(HWND window, UINT key) {
+    const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+    PostMessageW(window, WM_KEYDOWN, key, 1 | (static_cast<LPARAM>(scan) << 16));
+    PostMessageW(window, WM_KEYUP, key, 1 | (static_cast<LPARAM>(scan) << 16) | (3LL << 30));
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; }, 3000))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void SetClipboardText(const std::wstring& text) {
+    if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; }, 3000))
+        return;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (memory != nullptr) {
+        auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
+        text.copy(chars, text.size());
+        chars[text.size()] = L'\0';
+        GlobalUnlock(memory);
+        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr)
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+bool SaveScreenshot(HWND window, const std::wstring& path) {
+    RECT r{};
+    if (!GetWindowRect(window, &r))
+        return false;
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height; // bottom-up, as the file stores it
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool ok = false;
+    if (bitmap != nullptr) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        ok = BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) != FALSE;
+        GdiFlush();
+        SelectObject(memory, old);
+        if (ok) {
+            const DWORD stride = static_cast<DWORD>((width * 3 + 3) & ~3);
+            const DWORD imageSize = stride * static_cast<DWORD>(height);
+            BITMAPFILEHEADER file{};
+            file.bfType = 0x4D42;
+            file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+            file.bfSize = file.bfOffBits + imageSize;
+            info.bmiHeader.biSizeImage = imageSize;
+            std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
+            out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+            out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
+            out.write(static_cast<const char*>(bits), imageSize);
+            ok = out.good();
+        }
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+std::wstring FromGbk(const std::string& gbk) {
+    if (gbk.empty())
+        return std::wstring();
+    const int n = MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()), wide.data(), n);
+    return wide;
+}
+
+std::string ToGbk(const std::wstring& text) {
+    if (text.empty())
+        return std::string();
+    const int n = WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string gbk(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), gbk.data(), n, nullptr, nullptr);
+    return gbk;
+}
+
+} // namespace desktop

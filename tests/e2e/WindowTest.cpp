@@ -1,0 +1,212 @@
+// The main window's frame driven from outside: a single instance, hiding to and coming back
+// from the notification area, the tray menu, every way of closing, the choice of look in the
+// side channel, a restart, and a screenshot for people to look at.
+
+#include "E2ETestSupport.h"
+
+namespace {
+
+const wchar_t* const ExitQuestion = L"真的要退出程序吗？";
+
+std::vector<StoredNode> SmallBook() {
+    return {{"网络", "", "", "未知", 0, 1},
+            {"邮箱", "UserName", "PassWord", "未知", 1, 4},
+            {"工作", "li.lei@example.cn", "s3cret!", "2026/12/8 9:15:02", 2, 0},
+            {"私人", "李雷", "密码也可以是中文", "2026/12/8 9:16:40", 2, 0},
+            {"论坛", "han.meimei", "x", "2026/12/8 10:00:00", 1, 0},
+            {"软件", "", "", "未知", 0, 2},
+            {"编辑器", "lilei", "vi", "2026/12/8 11:20:33", 1, 0},
+            {"生活", "", "", "未知", 0, 3},
+            {"银行", "6222 0000 1111", "123456", "2026/12/8 12:00:01", 1, 0}};
+}
+
+class Window : public VornikTest {
+protected:
+    // A visible popup menu window of the program (a tray menu that opened).
+    HWND OpenMenu() const {
+        for (HWND w : desktop::TopLevelWindows(app_->Pid())) {
+            wchar_t name[32] = L"";
+            GetClassNameW(w, name, 32);
+            if (std::wstring(name) == L"#32768" && IsWindowVisible(w)) return w;
+        }
+        return nullptr;
+    }
+    // Answers the exit question "不得行" and checks that the program goes on, shown.
+    void RefuseExit() {
+        HWND dialog = app_->WaitForDialog();
+        ASSERT_NE(dialog, nullptr) << "no confirmation";
+        EXPECT_NE(desktop::FindDescendant(dialog, ExitQuestion), nullptr);
+        ASSERT_TRUE(app_->Answer(L"不得行"));
+        Sleep(200);
+        EXPECT_TRUE(app_->Running());
+        EXPECT_TRUE(IsWindowVisible(main_));
+    }
+};
+
+TEST_F(Window, EveryWayOfClosingAsksAndOnlyTheAnswerToGoOnEnds) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    ASSERT_NO_FATAL_FAILURE(RefuseExit());
+    PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_NO_FATAL_FAILURE(RefuseExit());
+    ASSERT_NE(PressForDialog(L"关闭"), nullptr);
+    ASSERT_NO_FATAL_FAILURE(RefuseExit());
+    // The application window stands for the program on the taskbar; closing it asks too.
+    PostMessageW(app_->AppWindow(), WM_CLOSE, 0, 0);
+    ASSERT_NO_FATAL_FAILURE(RefuseExit());
+    // Closing the question's own window is no "要得" either.
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    HWND dialog = app_->WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(desktop::WaitFor([&] { return !IsWindowVisible(dialog); }));
+    Sleep(200);
+    EXPECT_TRUE(app_->Running());
+    EXPECT_FALSE(Record().Exists) << "closing writes nothing";
+    Exit();
+}
+
+TEST_F(Window, MinimisingHidesIntoTheNotificationAreaAndALeftClickBringsItBack) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    HWND appWindow = app_->AppWindow();
+    ASSERT_NE(appWindow, nullptr);
+    EXPECT_TRUE(IsWindowVisible(appWindow));
+    SendMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(IsWindowVisible(main_));
+    EXPECT_FALSE(IsWindowVisible(appWindow)) << "the taskbar button stays";
+    EXPECT_TRUE(app_->Running());
+
+    // Other mouse actions on the icon do nothing.
+    SendMessageW(main_, WM_USER + 1, 100, WM_MOUSEMOVE);
+    SendMessageW(main_, WM_USER + 1, 100, WM_LBUTTONDOWN);
+    EXPECT_FALSE(IsWindowVisible(main_));
+    SendMessageW(main_, WM_USER + 1, 100, WM_LBUTTONUP);
+    EXPECT_TRUE(IsWindowVisible(main_));
+    EXPECT_TRUE(IsWindowVisible(appWindow));
+    EXPECT_FALSE(IsIconic(main_));
+    Exit();
+}
+
+TEST_F(Window, TheTrayMenuShowsTheWindowAndEndsTheProgram) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    SendMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_FALSE(IsWindowVisible(main_));
+    // A right click opens the menu (bottom item "退    出", above it "显示界面").
+    PostMessageW(main_, WM_USER + 1, 100, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    ASSERT_TRUE(desktop::WaitFor([&] { return (menu = OpenMenu()) != nullptr; })) << "no tray menu";
+    desktop::PostKey(main_, VK_UP);
+    desktop::PostKey(main_, VK_UP);
+    desktop::PostKey(main_, VK_RETURN);
+    ASSERT_TRUE(desktop::WaitFor([&] { return IsWindowVisible(main_) != FALSE; })) << "显示界面 did not show it";
+    EXPECT_TRUE(IsWindowVisible(app_->AppWindow()));
+
+    PostMessageW(main_, WM_USER + 1, 100, WM_RBUTTONUP);
+    ASSERT_TRUE(desktop::WaitFor([&] { return OpenMenu() != nullptr; }));
+    desktop::PostKey(main_, VK_UP);
+    desktop::PostKey(main_, VK_RETURN);
+    HWND dialog = app_->WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_NE(desktop::FindDescendant(dialog, ExitQuestion), nullptr);
+    ASSERT_TRUE(app_->Answer(L"要得"));
+    EXPECT_TRUE(app_->WaitForExit(15000));
+    EXPECT_EQ(app_->ExitCode(), 0u);
+}
+
+TEST_F(Window, ASecondStartRestoresTheRunningInstanceAndEnds) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    SendMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    HWND appWindow = app_->AppWindow();
+    ASSERT_FALSE(IsWindowVisible(appWindow));
+
+    VornikProcess second(folder_.Path());
+    ASSERT_TRUE(second.Started());
+    ASSERT_TRUE(second.WaitForExit(20000)) << "the second instance kept running";
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_EQ(second.Main(), nullptr);
+    // The running instance's application window was restored.
+    EXPECT_TRUE(IsWindowVisible(appWindow));
+    EXPECT_TRUE(app_->Running());
+    EXPECT_FALSE(Record().Exists);
+    Exit();
+}
+
+TEST_F(Window, TheSideChannelOpensWithTheLimitsAndTheStyleChoiceWritesBothFiles) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    HWND channel = SideChannel();
+    RECT closed{};
+    GetWindowRect(channel, &closed);
+    EXPECT_EQ(closed.right - closed.left, 10);
+    desktop::Click(channel);
+    RECT open{};
+    GetWindowRect(channel, &open);
+    EXPECT_EQ(open.right - open.left, 148);
+    EXPECT_EQ(open.right, closed.right) << "it opens from the right edge";
+    HWND memo = desktop::WindowAt(main_, 1 + 355 - 148 + 16 + 60, 121 + 30);
+    EXPECT_EQ(desktop::Text(memo),
+              L"标识、用户名不超过50个字符(25个中文字)，密码不超过30个字符。树形目录内不能超过50行记录");
+
+    HWND macOS = desktop::FindDescendant(channel, L"MacOS");
+    ASSERT_NE(macOS, nullptr);
+    desktop::Click(macOS);
+    ASSERT_TRUE(desktop::WaitFor([&] { return Backup().Exists && IsWindowVisible(main_); }));
+    EXPECT_EQ(Record().Header, "3");
+    EXPECT_EQ(Backup().Header, "3");
+    ExpectSameNodes(Record(), StoredBook{true, "3", DesignedGroups()});
+
+    // The same choice again writes both files again.
+    DeleteFileW(folder_.Record().c_str());
+    DeleteFileW(folder_.Backup().c_str());
+    desktop::Click(macOS);
+    ASSERT_TRUE(desktop::WaitFor([&] { return Backup().Exists && IsWindowVisible(main_); }));
+    EXPECT_EQ(Record().Header, "3");
+
+    desktop::Click(channel);
+    GetWindowRect(channel, &open);
+    EXPECT_EQ(open.right - open.left, 10) << "a second click closes it";
+    Exit();
+}
+
+TEST_F(Window, ARestartReloadsTheBookExactly) {
+    RecordFiles::Write(folder_.Record(), "4", SmallBook());
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(NodeCount(), 9);
+    // The stored look shows as chosen.
+    EXPECT_TRUE(Checked(desktop::FindDescendant(main_, L"蛋白")));
+    Select(Child(TopLevel(1), 0));
+    desktop::Type(UserNameEdit(), L"li.lei");
+    Press(L"更新");
+    const StoredBook saved = Record();
+    ASSERT_EQ(saved.Nodes.size(), 9u);
+    EXPECT_EQ(saved.Header, "4");
+    EXPECT_EQ(saved.Nodes[6].UserName, "li.lei");
+    Exit();
+
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(NodeCount(), 9);
+    EXPECT_TRUE(Checked(desktop::FindDescendant(main_, L"蛋白")));
+    // Choosing the same look saves the book as loaded.
+    desktop::Click(SideChannel());
+    DeleteFileW(folder_.Record().c_str());
+    desktop::Click(desktop::FindDescendant(main_, L"蛋白"));
+    ASSERT_TRUE(desktop::WaitFor([&] { return Record().Exists && IsWindowVisible(main_); }));
+    const StoredBook reloaded = Record();
+    EXPECT_EQ(reloaded.Header, "4");
+    ExpectSameNodes(reloaded, saved);
+    Exit();
+}
+
+TEST_F(Window, ScreenshotOfASmallBook) {
+    RecordFiles::Write(folder_.Record(), "3", SmallBook());
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Select(Child(Child(TopLevel(0), 0), 1));
+    ASSERT_EQ(desktop::Text(IdentifierEdit()), L"私人");
+    // Let the window finish painting before the screen is read.
+    Sleep(500);
+    const std::wstring folder = desktop::FromGbk(VORNIK_SCREENSHOT_DIR);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    EXPECT_TRUE(desktop::SaveScreenshot(main_, folder + L"\\book.bmp"));
+    Exit();
+}
+
+} // namespace
