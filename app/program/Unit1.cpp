@@ -148,25 +148,17 @@ void TForm1::LoadBook() {
     TakeNodesFromTree();
     const RecordLoadResult result = LoadRecordFile(book_);
     if (result.TreeReplaced) FillTreeFromBook();
-    if (result.FirstStart)
-        ApplyStyleNumber(book_.StyleNumber, true);
-    else if (result.StyleNumber)
-        ApplyStyleNumber(*result.StyleNumber, false);
+    if (result.StyleNumber) ApplyStoredStyle(*result.StyleNumber);
     result.ThrowIfFailed();
 }
 
-void TForm1::ApplyStyleNumber(int styleNumber, bool blink) {
+void TForm1::ApplyStoredStyle(int styleNumber) {
     if (styleNumber < 1 || styleNumber > 5) return;
     // Setting the item from code does not run its click handler.
     suiRadioGroup1->SetItemIndex(styleNumber - 1);
-    // Only a shown window blinks: before the first showing there is nothing to hide.
-    const bool hide = blink && Visible();
-    if (hide) Hide();
+    // The window is not shown before start-up ends, so even the first start has nothing to
+    // hide around the change.
     suiThemeManager1->SetUIStyle(StyleOfNumber(styleNumber));
-    if (hide) {
-        Sleep(100);
-        Show();
-    }
 }
 
 // --- the entry book and the tree view ---

@@ -62,11 +62,6 @@ public:
     void Label2Click(fw::Component* sender);
     void suiButton7Click(fw::Component* sender);
 
-    // The chosen look, 1 to 5, or 0 when none was chosen.
-    int StyleNumber() const { return book_.StyleNumber; }
-    bool MaskFlag() const { return maskFlag_; }
-    const EntryTable& Entries() const { return book_.Table; }
-
     void Loaded() override;
 
 protected:
@@ -82,9 +77,9 @@ private:
     bool AnotherInstanceRestored();
     void AddTrayIcon();
     void LoadBook();
-    // Selects the style's radio item without running its click handler and gives the theme
-    // manager the look; `blink` hides the window around the change.
-    void ApplyStyleNumber(int styleNumber, bool blink);
+    // The look of the record file (or of the first start): its radio item chosen without the
+    // click handler, and the theme manager given the style.
+    void ApplyStoredStyle(int styleNumber);
 
     // The entry book between the tree view and the record model.
     void FillTreeFromBook();
