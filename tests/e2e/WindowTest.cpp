@@ -4,6 +4,8 @@
 
 #include "E2ETestSupport.h"
 
+#include <fstream>
+
 namespace {
 
 const wchar_t* const ExitQuestion = L"真的要退出程序吗？";
@@ -193,6 +195,48 @@ TEST_F(Window, ARestartReloadsTheBookExactly) {
     const StoredBook reloaded = Record();
     EXPECT_EQ(reloaded.Header, "4");
     ExpectSameNodes(reloaded, saved);
+    Exit();
+}
+
+TEST_F(Window, AnUnreadableBookIsReportedAndTheWindowOpensWithWhatWasRead) {
+    RecordFiles::Write(folder_.Record(), "4", SmallBook());
+    {
+        // The third node's level becomes the text "x".
+        std::fstream file(folder_.Record().c_str(), std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(3 * 158 + 133);
+        const std::string x = RecordFiles::Encipher("x");
+        file.put('\1');
+        file.put(x.at(0));
+        ASSERT_TRUE(file.good());
+    }
+    app_ = std::make_unique<VornikProcess>(folder_.Path());
+    ASSERT_TRUE(app_->Started());
+    HWND report = nullptr;
+    ASSERT_TRUE(desktop::WaitFor([&] {
+        for (HWND w : desktop::TopLevelWindows(app_->Pid())) {
+            wchar_t name[32] = L"";
+            GetClassNameW(w, name, 32);
+            if (std::wstring(name) == L"#32770" && IsWindowVisible(w)) report = w;
+        }
+        return report != nullptr;
+    })) << "no error report";
+    std::wstring texts;
+    EnumChildWindows(
+        report,
+        [](HWND w, LPARAM p) -> BOOL {
+            *reinterpret_cast<std::wstring*>(p) += desktop::Text(w) + L"\n";
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    EXPECT_NE(texts.find(L"'x' is not a valid integer value"), std::wstring::npos) << desktop::ToGbk(texts);
+    PostMessageW(report, WM_COMMAND, IDOK, 0);
+
+    main_ = app_->WaitForMain();
+    ASSERT_NE(main_, nullptr) << "start-up did not go on";
+    EXPECT_EQ(NodeCount(), 2) << "the nodes read before the bad record";
+    EXPECT_TRUE(Checked(desktop::FindDescendant(main_, L"蛋白")));
+    EXPECT_NE(GetFileAttributesW(folder_.File(L"record.lzw.unreadable").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the unreadable book is kept";
     Exit();
 }
 
