@@ -190,6 +190,14 @@ void Form::UpdateWindowStyles() {
     // The topmost bit changes only through the z-order.
     SetWindowPos(h, formStyle_ == FormStyle::StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (formStyle_ != FormStyle::StayOnTop && (GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) {
+        // Wine keeps an owned window in the topmost band and ignores the request there;
+        // without the owner for a moment, it leaves the topmost band.
+        HWND owner = GetWindow(h, GW_OWNER);
+        SetWindowLongPtrW(h, GWLP_HWNDPARENT, 0);
+        SetWindowPos(h, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowLongPtrW(h, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    }
 }
 
 void Form::SetMenu(Component* menu) {

@@ -99,6 +99,10 @@ start_wineserver() {
   if /usr/lib/wine/wineserver -p 2>/dev/null; then
     VORNIK_WINESERVER=1
   fi
+  # Start the session's own processes (services, the desktop) now, with no terminal or pipe of
+  # ours: started by the first test instead, they would inherit CTest's output pipe and keep
+  # CTest waiting for it to close until the test's time-out.
+  "$WINE64" wineboot.exe </dev/null >/dev/null 2>&1 || true
 }
 
 stop_started() {
