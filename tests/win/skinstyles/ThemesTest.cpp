@@ -207,3 +207,23 @@ TEST(UsingFileTheme, OnlyALoadedThemeWithFromThemeFileIsUsed) {
     EXPECT_FALSE(UsingFileTheme(nullptr, S::Protein, effective));
     EXPECT_EQ(effective, S::Protein);
 }
+
+// The same list, looked up in the shipped program itself rather than in this test's own resources.
+TEST(BuiltInBitmaps, EveryListedResourceIsCompiledIntoVornikExe) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring exe(path);
+    exe = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"vornik.exe";
+    HMODULE program = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(program, nullptr) << "vornik.exe is built beside the tests";
+    for (const TsuiBuiltInBitmap& entry : GetBuiltInThemeBitmaps()) {
+        SCOPED_TRACE(entry.Name);
+        Bitmap b;
+        ASSERT_NO_THROW(b.LoadFromResourceName(program, entry.Name));
+        EXPECT_EQ(b.Width(), entry.Width);
+        EXPECT_EQ(b.Height(), entry.Height);
+    }
+    EXPECT_NE(FindResourceW(program, L"MAINICON", reinterpret_cast<LPCWSTR>(RT_GROUP_ICON)), nullptr);
+    EXPECT_NE(FindResourceW(program, L"TFORM1", reinterpret_cast<LPCWSTR>(RT_RCDATA)), nullptr);
+    FreeLibrary(program);
+}
