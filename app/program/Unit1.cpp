@@ -67,6 +67,7 @@ const fw::ClassInfo& TForm1::StaticClass() {
                                            .AddHandler("N1Click", &TForm1::N1Click)
                                            .AddHandler("N2Click", &TForm1::N2Click)
                                            .AddHandler("N3Click", &TForm1::N3Click)
+                                           .AddHandler("TitleBar1MouseDown", &TForm1::TitleBar1MouseDown)
                                            .AddHandler("TreeView1Change", &TForm1::TreeView1Change)
                                            .AddHandler("suiButton3Click", &TForm1::suiButton3Click)
                                            .AddHandler("suiButton4Click", &TForm1::suiButton4Click)
@@ -442,3 +443,9 @@ void TForm1::suiRadioGroup1Click(fw::Component*) {
 }
 
 void TForm1::FormDeactivate(fw::Component*) { popupmenu1->Items().SetVisible(false); }
+
+void TForm1::TitleBar1MouseDown(fw::Component*, fw::MouseButton button, fw::ShiftState, int, int) {
+    if (button != fw::MouseButton::Left) return;
+    ReleaseCapture();
+    SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}

@@ -49,6 +49,8 @@ public:
     void N1Click(fw::Component* sender);
     void N2Click(fw::Component* sender);
     void N3Click(fw::Component* sender);
+    // The plain title strip moves the borderless window, as a title bar does.
+    void TitleBar1MouseDown(fw::Component* sender, fw::MouseButton button, fw::ShiftState shift, int x, int y);
 
     // --- the entry book ---
     void TreeView1Change(fw::Component* sender, fw::TreeNode* node);
