@@ -16,24 +16,6 @@ int HexDigit(char c) {
     return -1;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
 constexpr size_t kShown = 40;
 
 } // namespace
@@ -166,7 +148,7 @@ void DescriptionLexer::ScanString(DescriptionToken& token) {
                 if (++digits > 7) Fail(line_, "Invalid character code");
             }
             if (digits == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) Fail(line_, "Invalid character code");
-            AppendUtf8(utf8, cp);
+            AppendUtf8(utf8, static_cast<char32_t>(cp));
         }
         if (At(pos_) == '\'' || At(pos_) == '#') continue;
         // Look past blanks for '+'; without one the string ends here.

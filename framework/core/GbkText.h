@@ -33,5 +33,7 @@ std::string Utf8ToGbk(std::string_view utf8);
 // Malformed UTF-8 and lone surrogates become U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view text);
+// Appends one code point as UTF-8.
+void AppendUtf8(std::string& out, char32_t codePoint);
 
 } // namespace fw
