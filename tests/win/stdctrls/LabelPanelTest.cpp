@@ -10,16 +10,10 @@
 
 using namespace fw;
 using stdctrls_test::FormFixture;
+using stdctrls_test::Shot;
 
 namespace {
 
-// The control painted as its parent paints it, into a bitmap of its size.
-Bitmap Shot(WinControl* c) {
-    Bitmap b(c->Width(), c->Height());
-    c->PaintTo(b.Canvas().Handle());
-    GdiFlush();
-    return b;
-}
 
 int Count(const Bitmap& b, const Rect& r, Color c) {
     int n = 0;

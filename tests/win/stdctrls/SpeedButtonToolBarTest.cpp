@@ -13,15 +13,10 @@
 
 using namespace fw;
 using stdctrls_test::FormFixture;
+using stdctrls_test::Shot;
 
 namespace {
 
-Bitmap Shot(WinControl* c) {
-    Bitmap b(c->Width(), c->Height());
-    c->PaintTo(b.Canvas().Handle());
-    GdiFlush();
-    return b;
-}
 
 int Count(const Bitmap& b, Color c, Rect* bounds = nullptr) {
     int n = 0;

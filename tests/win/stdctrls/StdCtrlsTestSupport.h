@@ -66,4 +66,12 @@ inline int CountInk(HWND hwnd, const fw::Rect& r, fw::Color background) {
     return n;
 }
 
+// The control painted as its parent paints it, into a bitmap of its size.
+inline fw::Bitmap Shot(fw::WinControl* c) {
+    fw::Bitmap b(c->Width(), c->Height());
+    c->PaintTo(b.Canvas().Handle());
+    GdiFlush();
+    return b;
+}
+
 } // namespace stdctrls_test
