@@ -1,7 +1,7 @@
 #include "framework/imaging/BitmapFile.h"
 
 #include "tests/native/imaging/BmpBuilder.h"
-#include "tests/native/imaging/CorpusFiles.h"
+#include "tests/data/CorpusFiles.h"
 #include "tests/native/imaging/ImagePrinter.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +14,9 @@ using fw::BitmapFileError;
 using fw::DecodeBitmapFile;
 using fw::MakePixel;
 using fw::PixelImage;
-using imaging_test::CorpusDir;
-using imaging_test::CorpusFiles;
-using imaging_test::ReadFile;
+using corpus::CorpusDir;
+using corpus::CorpusFiles;
+using corpus::ReadFile;
 
 namespace {
 

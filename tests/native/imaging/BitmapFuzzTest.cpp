@@ -5,7 +5,7 @@
 #include "framework/imaging/BitmapFile.h"
 
 #include "tests/native/imaging/BmpBuilder.h"
-#include "tests/native/imaging/CorpusFiles.h"
+#include "tests/data/CorpusFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +51,8 @@ uint32_t Extreme(std::mt19937& rng) {
 std::vector<std::vector<uint8_t>> LoadCorpus() {
     std::vector<std::vector<uint8_t>> files;
     for (const char* folder : {"g", "q", "b"})
-        for (const auto& path : imaging_test::CorpusFiles(folder))
-            files.push_back(imaging_test::ReadFile(path));
+        for (const auto& path : corpus::CorpusFiles(folder))
+            files.push_back(corpus::ReadFile(path));
     return files;
 }
 

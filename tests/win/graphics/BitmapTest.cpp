@@ -4,6 +4,7 @@
 
 #include "framework/graphics/Canvas.h"
 #include "framework/imaging/BitmapFile.h"
+#include "tests/data/CorpusFiles.h"
 #include "tests/win/graphics/PixelTestUtil.h"
 
 #include <gtest/gtest.h>
@@ -21,22 +22,8 @@ using fw::Bitmap;
 using fw::Color;
 using graphics_test::Filled;
 
-std::vector<uint8_t> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::vector<std::string> CorpusFiles(const std::string& folder) {
-    const std::string dir = std::string(VORNIK_SOURCE_DIR) + "/../shared/bmpsuite/" + folder + "/";
-    std::vector<std::string> files;
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((dir + "*.bmp").c_str(), &found);
-    if (h == INVALID_HANDLE_VALUE) return files;
-    do files.push_back(dir + found.cFileName);
-    while (FindNextFileA(h, &found));
-    FindClose(h);
-    return files;
-}
+using corpus::CorpusFiles;
+using corpus::ReadFile;
 
 void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(v >> (8 * i));
@@ -186,9 +173,9 @@ TEST(BitmapResource, MissingResourceThrowsAndKeepsTheBitmap) {
 }
 
 TEST(BitmapFile, EveryGoodCorpusFileLoadsAndGdiSeesTheSamePixels) {
-    const std::vector<std::string> files = CorpusFiles("g");
-    ASSERT_GE(files.size(), 20u) << "corpus not found under " VORNIK_SOURCE_DIR;
-    for (const std::string& path : files) {
+    const auto files = CorpusFiles("g");
+    ASSERT_GE(files.size(), 20u) << corpus::CorpusDir().string();
+    for (const auto& path : files) {
         SCOPED_TRACE(path);
         const std::vector<uint8_t> bytes = ReadFile(path);
         Bitmap b;
@@ -207,9 +194,9 @@ TEST(BitmapFile, EveryGoodCorpusFileLoadsAndGdiSeesTheSamePixels) {
 }
 
 TEST(BitmapFile, EveryBadCorpusFileIsRefusedAndLeavesTheBitmapAlone) {
-    const std::vector<std::string> files = CorpusFiles("b");
+    const auto files = CorpusFiles("b");
     ASSERT_GE(files.size(), 10u);
-    for (const std::string& path : files) {
+    for (const auto& path : files) {
         SCOPED_TRACE(path);
         Bitmap b = Filled(2, 2, fw::clLime);
         EXPECT_THROW(b.LoadFromBitmapFile(ReadFile(path)), fw::BitmapFileError);

@@ -14,6 +14,8 @@
 
 #include "framework/imaging/BitmapFile.h"
 
+#include "tests/data/CorpusFiles.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -31,21 +33,9 @@ using fw::PixelImage;
 
 namespace {
 
-std::filesystem::path CorpusDir() { return std::filesystem::path(VORNIK_SOURCE_DIR) / ".." / "shared" / "bmpsuite"; }
-
-std::vector<std::filesystem::path> CorpusFiles(const char* folder) {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(CorpusDir() / folder))
-        if (entry.path().extension() == ".bmp")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-std::vector<uint8_t> ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using corpus::CorpusDir;
+using corpus::CorpusFiles;
+using corpus::ReadFile;
 
 // A 32-bit top-down DIB section of the given size; its pixels are zero.
 HBITMAP CreateTopDownDib(int width, int height, void** bits) {

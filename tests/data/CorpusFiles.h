@@ -1,5 +1,5 @@
 #pragma once
-// The public bitmap test corpus that sits next to the checkout.
+// The public-domain bitmap test corpus in tests/data/bmpsuite, for native and Windows tests alike.
 
 #include <algorithm>
 #include <cstdint>
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace imaging_test {
+namespace corpus {
 
-inline std::filesystem::path CorpusDir() { return std::filesystem::path(VORNIK_SOURCE_DIR) / ".." / "shared" / "bmpsuite"; }
+inline std::filesystem::path CorpusDir() { return std::filesystem::path(VORNIK_SOURCE_DIR) / "tests" / "data" / "bmpsuite"; }
 
 // The .bmp files of one corpus folder ("g", "q" or "b"), sorted by name.
 inline std::vector<std::filesystem::path> CorpusFiles(const std::string& folder) {
@@ -28,4 +28,4 @@ inline std::vector<uint8_t> ReadFile(const std::filesystem::path& path) {
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-} // namespace imaging_test
+} // namespace corpus
