@@ -142,6 +142,18 @@ fw::Color TsuiFileThemeMgr::GetColor(TsuiThemeElement element) const {
     return static_cast<fw::Color>(GetInt(element));
 }
 
+bool TsuiFileThemeMgr::HasValue(TsuiThemeElement element) const {
+    const std::string_view key = GetThemeElementKey(element);
+    if (reader_ == nullptr || key.empty()) return false;
+    switch (GetThemeElementKind(element)) {
+    case ThemeElementKind::Image: return reader_->HasEntry(TsuiThemeEntryKind::Image, key);
+    case ThemeElementKind::Bool: return reader_->HasEntry(TsuiThemeEntryKind::Boolean, key);
+    case ThemeElementKind::Int:
+    case ThemeElementKind::Color: return reader_->HasEntry(TsuiThemeEntryKind::Integer, key);
+    }
+    return false;
+}
+
 // --- TsuiFileTheme ---
 
 TsuiFileTheme::TsuiFileTheme(fw::Component* owner) : fw::Component(owner) {}

@@ -39,6 +39,8 @@ public:
     bool GetBool(TsuiThemeElement element) const;
     std::int32_t GetInt(TsuiThemeElement element) const;
     fw::Color GetColor(TsuiThemeElement element) const;
+    // Whether the theme carries a value of the element's kind under its key.
+    bool HasValue(TsuiThemeElement element) const;
 
 private:
     std::unique_ptr<TsuiThemeFileReader> reader_;
@@ -73,6 +75,7 @@ public:
     bool GetBool(TsuiThemeElement element) const { return manager_.GetBool(element); }
     std::int32_t GetInt(TsuiThemeElement element) const { return manager_.GetInt(element); }
     fw::Color GetColor(TsuiThemeElement element) const { return manager_.GetColor(element); }
+    bool HasValue(TsuiThemeElement element) const { return manager_.HasValue(element); }
 
 private:
     void RefreshUsers();

@@ -155,3 +155,13 @@ std::optional<std::string> TsuiThemeFileReader::GetTextValue(std::string_view ke
     const auto begin = bytes_.begin() + entry->Offset;
     return std::string(begin, begin + entry->Size);
 }
+
+bool TsuiThemeFileReader::HasEntry(TsuiThemeEntryKind kind, std::string_view key) const {
+    switch (kind) {
+    case TsuiThemeEntryKind::Image: return FindFirst(images_, key) != nullptr;
+    case TsuiThemeEntryKind::Integer: return FindFirst(ints_, key) != nullptr;
+    case TsuiThemeEntryKind::Boolean: return FindFirst(bools_, key) != nullptr;
+    case TsuiThemeEntryKind::Text: return FindFirst(texts_, key) != nullptr;
+    }
+    return false;
+}

@@ -50,6 +50,9 @@ public:
     bool GetBoolValue(std::string_view key) const;
     // The bytes of a text entry as stored; nothing when absent.
     std::optional<std::string> GetTextValue(std::string_view key) const;
+    // Whether an entry of that kind carries the key (the answers above cannot tell a stored -1
+    // or false from a missing entry).
+    bool HasEntry(TsuiThemeEntryKind kind, std::string_view key) const;
 
     std::size_t ImageCount() const { return images_.size(); }
     std::size_t IntCount() const { return ints_.size(); }
