@@ -12,11 +12,11 @@
 #include "framework/menus/PopupMenu.h"
 #include "framework/shell/Clipboard.h"
 #include "framework/shell/ShellOpen.h"
-#include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/Memo.h"
 #include "framework/stdctrls/RadioGroup.h"
 #include "framework/stdctrls/TreeView.h"
+#include "skin/controls/SUIButton.h"
 #include "skin/styles/SUIMgr.h"
 
 #include <shellapi.h>
@@ -95,7 +95,7 @@ void TForm1::Loaded() {
     Edit1 = Part<fw::Edit>("Edit1");
     Edit2 = Part<fw::Edit>("Edit2");
     Edit3 = Part<fw::Edit>("Edit3");
-    CheckBox1 = Part<fw::CheckBox>("CheckBox1");
+    CheckBox1 = Part<TsuiCheckBox>("CheckBox1");
     Label1 = Part<fw::Control>("Label1");
     suiButton7 = Part<fw::Control>("suiButton7");
     suiSideChannel1 = Part<TPlainSideChannel>("suiSideChannel1");

@@ -11,7 +11,6 @@
 #include <string>
 
 namespace fw {
-class CheckBox;
 class Edit;
 class ImageListComponent;
 class Memo;
@@ -24,6 +23,7 @@ class TreeView;
 
 class TPlainMessageDialog;
 class TPlainSideChannel;
+class TsuiCheckBox;
 class TsuiThemeManager;
 
 class TForm1 : public fw::Form {
@@ -101,7 +101,7 @@ private:
     fw::Edit* Edit1 = nullptr;
     fw::Edit* Edit2 = nullptr;
     fw::Edit* Edit3 = nullptr;
-    fw::CheckBox* CheckBox1 = nullptr;
+    TsuiCheckBox* CheckBox1 = nullptr;
     fw::Control* Label1 = nullptr;
     fw::Control* suiButton7 = nullptr;
     TPlainSideChannel* suiSideChannel1 = nullptr;

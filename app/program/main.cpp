@@ -7,9 +7,6 @@
 #include "framework/forms/Application.h"
 #include "framework/graphics/PictureLoader.h"
 #include "framework/menus/MenuItem.h"
-#include "framework/menus/PopupMenu.h"
-#include "framework/stdctrls/Button.h"
-#include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/ImageListComponent.h"
 #include "framework/stdctrls/Label.h"
@@ -17,6 +14,8 @@
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/RadioGroup.h"
 #include "framework/stdctrls/TreeView.h"
+#include "skin/controls/SUIButton.h"
+#include "skin/frame/SUIPopupMenu.h"
 #include "skin/styles/SUIMgr.h"
 
 #include <windows.h>
@@ -26,9 +25,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
         fw::InstallPictureResourceLoader(instance);
         // Every class the designed windows name.
-        fw::RegisterClasses<TForm1, fw::Panel, fw::TreeView, fw::Button, fw::Edit, fw::CheckBox, fw::Label,
-                            fw::RadioGroup, fw::Memo, fw::ImageListComponent, fw::PopupMenu, fw::MenuItem,
-                            TPlainSideChannel, TPlainMessageDialog, TsuiThemeManager>();
+        fw::RegisterClasses<TForm1, fw::Panel, fw::TreeView, fw::Edit, fw::Label, fw::RadioGroup, fw::Memo,
+                            fw::ImageListComponent, fw::MenuItem, TPlainSideChannel, TPlainMessageDialog,
+                            TsuiThemeManager, TsuiButton, TsuiCheckBox, TsuiPopupMenu>();
         app.SetTitle("Vornik");
         app.CreateForm<TForm1>();
     } catch (...) {

@@ -240,6 +240,45 @@ TEST_F(Window, AnUnreadableBookIsReportedAndTheWindowOpensWithWhatWasRead) {
     Exit();
 }
 
+TEST_F(Window, TheCommandButtonsAndTheMaskBoxAreSkinnedControlsAtTheirDesignedPlaces) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    auto classOf = [](HWND w) {
+        wchar_t name[64] = L"";
+        GetClassNameW(w, name, 64);
+        return std::wstring(name);
+    };
+    // Places inside the skinned form, as designed.
+    auto expectAt = [](HWND w, int left, int top, int width, int height) {
+        RECT r{};
+        GetWindowRect(w, &r);
+        MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, left);
+        EXPECT_EQ(r.top, top);
+        EXPECT_EQ(r.right - r.left, width);
+        EXPECT_EQ(r.bottom - r.top, height);
+    };
+    const struct {
+        const wchar_t* caption;
+        int left, top;
+    } buttons[] = {{L"标识", 216, 36}, {L"用户名", 216, 86}, {L"密码", 216, 135}, {L"更新", 216, 186},
+                   {L"新建", 279, 186}, {L"删除", 216, 215}, {L"关闭", 279, 215}};
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(desktop::ToGbk(b.caption));
+        HWND w = Button(b.caption);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(classOf(w), L"TsuiButton");
+        EXPECT_TRUE(IsWindowVisible(w));
+        expectAt(w, b.left, b.top, 58, 25);
+    }
+    HWND save = Button(L"保存");
+    ASSERT_NE(save, nullptr);
+    EXPECT_FALSE(IsWindowVisible(save)) << "the save button is hidden";
+    HWND mask = MaskCheckBox();
+    EXPECT_EQ(classOf(mask), L"TsuiCheckBox");
+    expectAt(mask, 282, 137, 15, 22);
+    Exit();
+}
+
 TEST_F(Window, ScreenshotOfASmallBook) {
     RecordFiles::Write(folder_.Record(), "3", SmallBook());
     ASSERT_NO_FATAL_FAILURE(Start());
