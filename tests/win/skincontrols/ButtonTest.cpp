@@ -5,6 +5,7 @@
 #include "tests/win/skincontrols/SkinControlTestSupport.h"
 #include "tests/win/themes/ThemeTestSupport.h"
 
+#include "framework/core/Properties.h"
 #include "framework/stdctrls/Edit.h"
 #include "skin/controls/SUIButton.h"
 #include "skin/styles/SUIStyleValues.h"
@@ -288,6 +289,40 @@ TEST_F(ButtonFixture, AThemeFileGivesWhatItCarriesAndDeepBlueTheRestUntilItGoes)
     delete theme;
     EXPECT_EQ(b->FileTheme(), nullptr);
     EXPECT_EQ(b->UIStyle(), TsuiUIStyle::DeepBlue);
+}
+
+TEST_F(ButtonFixture, AnImageButtonShowsItsOwnPicturesFallingBackToTheNormalOne) {
+    auto picture = [](fw::Color c, int w, int h) {
+        auto b = std::make_shared<fw::Bitmap>(w, h);
+        FillRectColor(b->Canvas(), fw::Rect{0, 0, w, h}, c);
+        fw::Picture p;
+        p.SetGraphic(b);
+        return p;
+    };
+    auto* b = Add<TsuiImageButton>(20, 20, 40, 30);
+    b->SetPicNormal(picture(fw::clRed, 20, 10));
+    b->SetPicMouseDown(picture(fw::clBlue, 20, 10));
+    EXPECT_EQ(b->Width(), 40) << "no automatic size unless asked";
+    b->SetAutoSize(true);
+    EXPECT_EQ(b->Width(), 20);
+    EXPECT_EQ(b->Height(), 10);
+    b->SetAutoSize(false);
+    b->SetBounds(20, 20, 40, 30);
+    auto painted = [b] {
+        b->Repaint();
+        return b->PaintBuffer().Pixel(15, 5);
+    };
+    EXPECT_EQ(painted(), fw::clRed);
+    EXPECT_EQ(b->PaintBuffer().Pixel(30, 20), kFormColor) << "drawn unscaled at 0,0";
+    MoveTo(b, 5, 5);
+    EXPECT_EQ(painted(), fw::clRed) << "no mouse-on picture: the normal one";
+    LeftDown();
+    EXPECT_EQ(painted(), fw::clBlue);
+    LeftUp();
+    b->SetStretch(true);
+    b->Repaint();
+    EXPECT_EQ(b->PaintBuffer().Pixel(30, 20), fw::clRed) << "stretched over the button";
+    EXPECT_EQ(fw::GetPropertyValue(*b, "UIStyle").AsEnum(), static_cast<int>(TsuiUIStyle::FromThemeFile));
 }
 
 TEST_F(ButtonFixture, ScreenshotOfTheControlsInEveryLook) {
