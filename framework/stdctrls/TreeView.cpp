@@ -272,6 +272,17 @@ void TreeView::WndProc(Message& m) {
     NativeControl::WndProc(m);
 }
 
+void TreeView::DefaultHandler(Message& m) {
+    // The system's tree window keeps system keys to itself (Wine's does), so Alt+F4, F10 and
+    // Alt alone would never reach the window's default handling, which closes the form or
+    // opens its menu. The tree has no use of its own for them.
+    if (HandleAllocated() && (m.msg == WM_SYSKEYDOWN || m.msg == WM_SYSKEYUP)) {
+        m.result = DefWindowProcW(Handle(), m.msg, m.wParam, m.lParam);
+        return;
+    }
+    NativeControl::DefaultHandler(m);
+}
+
 void TreeView::TreeNotification(const NMHDR& header, Message& m) {
     const auto& tree = reinterpret_cast<const NMTREEVIEWW&>(header);
     switch (header.code) {

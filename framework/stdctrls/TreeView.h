@@ -96,6 +96,7 @@ protected:
     void ColorChanged() override;
     void FontChanged() override;
     void WMDestroy(Message& m) override;
+    void DefaultHandler(Message& m) override;
 
     // Runs OnChange.
     virtual void Change(TreeNode* node);

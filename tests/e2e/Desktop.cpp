@@ -1,6 +1,7 @@
 #include "Desktop.h"
 
 #include <fstream>
+#include <iterator>
 
 namespace desktop {
 
@@ -120,6 +121,81 @@ void PostKey(HWND window, UINT key) {
     const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
     PostMessageW(window, WM_KEYDOWN, key, 1 | (static_cast<LPARAM>(scan) << 16));
     PostMessageW(window, WM_KEYUP, key, 1 | (static_cast<LPARAM>(scan) << 16) | (3LL << 30));
+}
+
+void MouseClickAt(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in[3] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_MOUSE;
+        // Absolute coordinates map the primary screen onto 0..65535.
+        i.mi.dx = static_cast<LONG>((p.x * 65536LL + width / 2) / width);
+        i.mi.dy = static_cast<LONG>((p.y * 65536LL + height / 2) / height);
+        i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    }
+    in[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    in[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    in[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in[0], sizeof(INPUT));
+    WaitFor([&] {
+        POINT at{};
+        GetCursorPos(&at);
+        return at.x == p.x && at.y == p.y;
+    }, 2000);
+    SendInput(2, &in[1], sizeof(INPUT));
+}
+
+namespace {
+
+INPUT KeyInput(WORD vk, WORD scan, DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = scan;
+    in.ki.dwFlags = flags;
+    return in;
+}
+
+} // namespace
+
+void SendChord(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD vk, DWORD up) {
+        const bool extended = vk == VK_INSERT || vk == VK_DELETE || vk == VK_HOME || vk == VK_END || vk == VK_PRIOR ||
+                              vk == VK_NEXT || (vk >= VK_LEFT && vk <= VK_DOWN);
+        inputs.push_back(KeyInput(vk, static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)),
+                                  up | (extended ? KEYEVENTF_EXTENDEDKEY : 0)));
+    };
+    for (WORD k : keys)
+        add(k, 0);
+    for (auto k = std::rbegin(keys); k != std::rend(keys); ++k)
+        add(*k, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void SendText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (wchar_t c : text) {
+        inputs.push_back(KeyInput(0, c, KEYEVENTF_UNICODE));
+        inputs.push_back(KeyInput(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool BringToForeground(HWND window) {
+    SetForegroundWindow(window);
+    return WaitFor([&] { return GetForegroundWindow() == window; }, 3000);
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
 }
 
 std::wstring ClipboardText() {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,18 @@ void ClickAt(HWND window, int x, int y, bool post = false);
 void Type(HWND edit, const std::wstring& text);
 // A key press posted to the thread of `window` (menus read keys from the queue).
 void PostKey(HWND window, UINT key);
+
+// Real input through the system's input queue, as the display delivers it. The mouse moves to
+// a point of the window's client area and clicks there (the window under it gets the click and
+// is activated); keys are pressed in order and released in reverse, going to the focus of the
+// foreground window; text is typed as Unicode characters.
+void MouseClickAt(HWND window, int x, int y);
+void SendChord(std::initializer_list<WORD> keys);
+void SendText(const std::wstring& text);
+// Waits until `window` is the foreground window, bringing it there first.
+bool BringToForeground(HWND window);
+// The window with the keyboard focus in the thread of `window`.
+HWND FocusOf(HWND window);
 
 // The clipboard as Unicode text; empty when there is none.
 std::wstring ClipboardText();

@@ -63,9 +63,41 @@ void VornikTest::Select(HTREEITEM item) {
     ASSERT_EQ(reinterpret_cast<HTREEITEM>(SendMessageW(Tree(), TVM_GETNEXTITEM, TVGN_CARET, 0)), item);
 }
 
+void VornikTest::MouseClick(const std::wstring& caption) {
+    HWND b = Button(caption);
+    ASSERT_NE(b, nullptr) << "no button " << desktop::ToGbk(caption);
+    RECT r{};
+    GetClientRect(b, &r);
+    desktop::MouseClickAt(b, r.right / 2, r.bottom / 2);
+}
+
+void VornikTest::MouseClickRow(int row, int level) {
+    HWND tree = Tree();
+    const int height = static_cast<int>(SendMessageW(tree, TVM_GETITEMHEIGHT, 0, 0));
+    const int indent = static_cast<int>(SendMessageW(tree, TVM_GETINDENT, 0, 0));
+    // Past the lines, the 16-pixel icon and into the caption.
+    desktop::MouseClickAt(tree, indent * (level + 1) + 16 + 10, height * row + height / 2);
+}
+
+HTREEITEM VornikTest::RowItem(int row) const {
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Tree(), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
+    for (int i = 0; i < row && item != nullptr; ++i)
+        item = reinterpret_cast<HTREEITEM>(
+            SendMessageW(Tree(), TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)));
+    return item;
+}
+
 bool VornikTest::Masked(HWND edit) const { return SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0) == '*'; }
 
 bool VornikTest::Checked(HWND button) const { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+bool VornikTest::WaitForSave(int nodes) const {
+    return desktop::WaitFor([&] {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        return GetFileAttributesExW(folder_.Backup().c_str(), GetFileExInfoStandard, &data) &&
+               data.nFileSizeLow == 158u * static_cast<DWORD>(nodes + 1);
+    });
+}
 
 void VornikTest::ExpectBothFilesEqual() const {
     const StoredBook record = Record();

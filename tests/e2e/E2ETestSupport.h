@@ -42,11 +42,22 @@ protected:
     HTREEITEM Child(HTREEITEM parent, int index) const;
     void Select(HTREEITEM item);
 
+    // Real mouse input on the display: a click on a button, or on the text of the tree row
+    // `row` (counted from the top of the view) holding a node of `level`.
+    void MouseClick(const std::wstring& caption);
+    void MouseClickRow(int row, int level);
+    // The item shown in row `row` of the tree view, nullptr past the last.
+    HTREEITEM RowItem(int row) const;
+
     bool Masked(HWND edit) const;
     bool Checked(HWND button) const;
 
     StoredBook Record() const { return RecordFiles::Read(folder_.Record()); }
     StoredBook Backup() const { return RecordFiles::Read(folder_.Backup()); }
+    // Removes "BackUp.lzw", so that WaitForSave sees the next save, which writes it last.
+    void ForgetBackup() const { DeleteFileW(folder_.Backup().c_str()); }
+    // Waits until "BackUp.lzw" holds the header and `nodes` node records.
+    bool WaitForSave(int nodes) const;
     // Both files hold the same header and node records.
     void ExpectBothFilesEqual() const;
 

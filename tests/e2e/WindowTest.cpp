@@ -68,6 +68,34 @@ TEST_F(Window, EveryWayOfClosingAsksAndOnlyTheAnswerToGoOnEnds) {
     Exit();
 }
 
+TEST_F(Window, AltF4OnTheKeyboardAsksAndOnlyTheAnswerToGoOnEnds) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    // The user clicks a row of the tree and presses Alt+F4.
+    MouseClickRow(1, 0);
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::FocusOf(main_) == Tree(); }));
+    desktop::SendChord({VK_MENU, VK_F4});
+    ASSERT_NO_FATAL_FAILURE(RefuseExit());
+    // Alt+F4 on the question is its close box: result 2, which is no "要得".
+    ASSERT_TRUE(desktop::BringToForeground(main_));
+    desktop::SendChord({VK_MENU, VK_F4});
+    HWND dialog = app_->WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(desktop::BringToForeground(dialog));
+    desktop::SendChord({VK_MENU, VK_F4});
+    ASSERT_TRUE(desktop::WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
+    Sleep(200);
+    EXPECT_TRUE(app_->Running());
+    // Focus in an edit, Alt+F4 once more, and "要得" ends the program.
+    RECT r{};
+    GetClientRect(UserNameEdit(), &r);
+    desktop::MouseClickAt(UserNameEdit(), r.right / 2, r.bottom / 2);
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::FocusOf(main_) == UserNameEdit(); }));
+    desktop::SendChord({VK_MENU, VK_F4});
+    ASSERT_TRUE(app_->Answer(L"要得"));
+    EXPECT_TRUE(app_->WaitForExit(15000));
+    EXPECT_EQ(app_->ExitCode(), 0u);
+}
+
 TEST_F(Window, MinimisingHidesIntoTheNotificationAreaAndALeftClickBringsItBack) {
     ASSERT_NO_FATAL_FAILURE(Start());
     HWND appWindow = app_->AppWindow();

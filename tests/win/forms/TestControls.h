@@ -134,12 +134,14 @@ public:
 
     int sysCommands = 0;
     WPARAM lastSysCommand = 0;
+    LPARAM lastSysCommandParam = 0;
     bool swallowSysCommands = false;
 
 protected:
     void WMSysCommand(fw::Message& m) override {
         ++sysCommands;
         lastSysCommand = m.wParam & 0xFFF0;
+        lastSysCommandParam = m.lParam;
         if (swallowSysCommands) {
             m.result = 0;
             return;

@@ -8,6 +8,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
+#include <iterator>
+#include <vector>
 
 namespace fwtest {
 
@@ -51,6 +54,25 @@ inline void PostKey(HWND hwnd, int vk) {
 }
 
 inline void PostChar(HWND hwnd, wchar_t ch) { PostMessageW(hwnd, WM_CHAR, ch, 1); }
+
+// Keys pressed in order and released in reverse through the system's input queue, as a user
+// types them: they go to the focus of the foreground window. Extended keys are marked.
+inline void SendChord(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD vk, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+        const bool extended = vk == VK_INSERT || vk == VK_DELETE || vk == VK_HOME || vk == VK_END || vk == VK_PRIOR ||
+                              vk == VK_NEXT || (vk >= VK_LEFT && vk <= VK_DOWN) || vk == VK_RMENU || vk == VK_RCONTROL;
+        in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+        inputs.push_back(in);
+    };
+    for (WORD k : keys) add(k, false);
+    for (auto k = std::rbegin(keys); k != std::rend(keys); ++k) add(*k, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
 
 // Deletes a form (or any component) at the end of a test.
 template <class T>
