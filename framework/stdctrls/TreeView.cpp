@@ -156,7 +156,31 @@ bool TreeView::ItemExpanded(const TreeNode* node) const {
 void TreeView::SetRedraw(bool on) {
     if (!HandleAllocated()) return;
     SendMessageW(Handle(), WM_SETREDRAW, on ? TRUE : FALSE, 0);
-    if (on) InvalidateRect(Handle(), nullptr, TRUE);
+    if (!on) return;
+    SettleScrollPosition();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TreeView::SettleScrollPosition() {
+    // A selection made while redrawing was off scrolled by row positions the window had not
+    // recounted yet: the first visible row can be left below the top with every row fitting,
+    // and then no scroll bar is shown to get back. Put the first row back where the rows
+    // allow it, then bring the selection into view.
+    HWND h = Handle();
+    auto next = [h](UINT relation, HTREEITEM from) {
+        return reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
+    };
+    std::vector<HTREEITEM> rows;
+    for (HTREEITEM row = next(TVGN_ROOT, nullptr); row != nullptr; row = next(TVGN_NEXTVISIBLE, row)) rows.push_back(row);
+    if (rows.empty()) return;
+    const size_t fitting = static_cast<size_t>(SendMessageW(h, TVM_GETVISIBLECOUNT, 0, 0));
+    const HTREEITEM first = next(TVGN_FIRSTVISIBLE, nullptr);
+    size_t at = 0;
+    while (at < rows.size() && rows[at] != first) ++at;
+    const size_t highest = rows.size() > fitting ? rows.size() - fitting : 0;
+    if (at > highest) SendMessageW(h, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(rows[highest]));
+    if (selected_ != nullptr && selected_->item_ != nullptr)
+        SendMessageW(h, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(selected_->item_));
 }
 
 TreeNode* TreeView::NodeFromItem(HTREEITEM item) const {

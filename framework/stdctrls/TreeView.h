@@ -122,6 +122,9 @@ private:
     void ExpandItem(TreeNode* node, UINT action);
     bool ItemExpanded(const TreeNode* node) const;
     void SetRedraw(bool on);
+    // After a batch: no blank rows below the last one while rows lie above the top, and the
+    // selected row in view.
+    void SettleScrollPosition();
 
     // Moves the selection without asking OnChanging (a deletion needs it gone).
     void ForceSelection(TreeNode* node);

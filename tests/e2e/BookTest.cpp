@@ -297,6 +297,72 @@ TEST_F(Book, FiftyNodesAtMost) {
     Exit();
 }
 
+TEST_F(Book, NewByMouseLeavesEveryRowOfTheTreeWhereTheUserSeesIt) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_EQ(desktop::Text(IdentifierEdit()), L"");
+    // Three times: a click on "网络" in the top row, then on "新建".
+    for (int i = 1; i <= 3; ++i) {
+        MouseClickRow(0, 0);
+        ASSERT_TRUE(desktop::WaitFor([&] { return desktop::Text(IdentifierEdit()) == L"网络"; })) << "step " << i;
+        ForgetBackup();
+        MouseClick(L"新建");
+        ASSERT_TRUE(WaitForSave(3 + i)) << "step " << i;
+        EXPECT_EQ(RowItem(0), TopLevel(0)) << "the top row after step " << i;
+    }
+    // All six rows fit: each is shown, in order, and no scroll bar stands in the way.
+    for (int row = 0; row < 6; ++row) EXPECT_NE(RowItem(row), nullptr) << "row " << row;
+    EXPECT_EQ(RowItem(4), TopLevel(1));
+    EXPECT_EQ(RowItem(5), TopLevel(2));
+    EXPECT_EQ(GetWindowLongPtrW(Tree(), GWL_STYLE) & WS_VSCROLL, 0);
+    // "网络" is still where the user clicked it: a fourth New adds a record under it.
+    MouseClickRow(0, 0);
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::Text(IdentifierEdit()) == L"网络"; }));
+    ForgetBackup();
+    MouseClick(L"新建");
+    ASSERT_TRUE(WaitForSave(7));
+    const StoredBook record = Record();
+    ASSERT_EQ(record.Nodes.size(), 7u);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(record.Nodes[static_cast<size_t>(i)].Level, 1) << "node " << i;
+        EXPECT_EQ(record.Nodes[static_cast<size_t>(i)].ImageIndex, 0) << "node " << i;
+    }
+    EXPECT_EQ(record.Nodes[5].Caption, "软件");
+    Exit();
+}
+
+TEST_F(Book, AFullBookScrollsToItsFirstAndLastRows) {
+    std::vector<StoredNode> nodes = DesignedGroups();
+    for (int i = 0; i < 46; ++i)
+        nodes.insert(nodes.begin() + 1, StoredNode{"记录" + std::to_string(i), "UserName", "PassWord", "未知", 1, 0});
+    RecordFiles::Write(folder_.Record(), "3", nodes);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    // The 50th node by New under the last group, selected and in view, with a scroll bar.
+    MouseClickRow(0, 0);
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::Text(IdentifierEdit()) == L"网络"; }));
+    Select(TopLevel(2));
+    ForgetBackup();
+    MouseClick(L"新建");
+    ASSERT_TRUE(WaitForSave(50));
+    EXPECT_NE(GetWindowLongPtrW(Tree(), GWL_STYLE) & WS_VSCROLL, 0);
+    HTREEITEM added = Child(TopLevel(2), 0);
+    const auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(Tree(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    EXPECT_EQ(selected, added);
+    const int fitting = static_cast<int>(SendMessageW(Tree(), TVM_GETVISIBLECOUNT, 0, 0));
+    bool shown = false;
+    for (int row = 0; row < fitting; ++row) shown = shown || RowItem(row) == added;
+    EXPECT_TRUE(shown) << "the new node is in view";
+    EXPECT_EQ(RowItem(fitting), nullptr) << "no blank rows below the last one";
+    // Home and End on the keyboard reach the first and the last row.
+    MouseClickRow(1, 1);
+    desktop::SendChord({VK_HOME});
+    ASSERT_TRUE(desktop::WaitFor([&] { return RowItem(0) == TopLevel(0); }));
+    EXPECT_EQ(desktop::Text(IdentifierEdit()), L"网络");
+    desktop::SendChord({VK_END});
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::Text(IdentifierEdit()) == L"新建记录"; }));
+    EXPECT_EQ(RowItem(fitting - 1), added);
+    Exit();
+}
+
 TEST_F(Book, AnUpdateTimeTooLongForItsFieldIsWrittenSortable) {
     // An English-style locale: "12/08/2026 12:34:56 AM" has 22 bytes.
     LocaleFormats english(L"MM/dd/yyyy", L"hh:mm:ss tt");

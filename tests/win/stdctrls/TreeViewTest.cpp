@@ -312,6 +312,56 @@ TEST_F(TreeFixture, BatchUpdatesHoldPaintingOnlyUntilTheLastEnd) {
     ExpectConsistent(tree);
 }
 
+TEST_F(TreeFixture, NodesSelectedInsideBatchesLeaveEveryRowReachable) {
+    HWND h = tree->Handle();
+    tree->SetAutoExpand(true);
+    const int rowHeight = static_cast<int>(SendMessageW(h, TVM_GETITEMHEIGHT, 0, 0));
+    ASSERT_GT(rowHeight, 0);
+    // Room for seven rows and a little more, as in the password book's window.
+    RECT client{};
+    GetClientRect(h, &client);
+    tree->SetHeight(tree->Height() - (client.bottom - 7 * rowHeight - rowHeight / 2));
+    auto first = [h] { return reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0)); };
+    auto hasScrollBar = [h] { return (GetWindowLongPtrW(h, GWL_STYLE) & WS_VSCROLL) != 0; };
+    auto inView = [&](TreeNode* n) {
+        const Rect r = tree->NodeRect(n, false);
+        GetClientRect(h, &client);
+        return !r.Empty() && r.Top >= 0 && r.Bottom <= client.bottom;
+    };
+    // The group is selected, a child added and selected within one batch, again and again.
+    for (int i = 0; i < 4; ++i) {
+        tree->SetSelected(net);
+        tree->Items().BeginUpdate();
+        TreeNode* added = tree->Items().AddChild(net, "新建记录");
+        tree->SetSelected(added);
+        tree->Items().EndUpdate();
+        EXPECT_EQ(first(), net->ItemId()) << "all " << tree->Items().Count() << " rows fit";
+        EXPECT_FALSE(hasScrollBar());
+        EXPECT_TRUE(inView(added));
+    }
+    // Past what fits: a scroll bar, the selection in view, and the wheel back to the top.
+    TreeNode* last = nullptr;
+    for (int i = 0; i < 6; ++i) {
+        tree->Items().BeginUpdate();
+        last = tree->Items().AddChild(life, "项" + std::to_string(i));
+        tree->SetSelected(last);
+        tree->Items().EndUpdate();
+    }
+    EXPECT_TRUE(hasScrollBar());
+    EXPECT_TRUE(inView(last));
+    EXPECT_NE(first(), net->ItemId());
+    SendMessageW(h, WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(first(), net->ItemId()) << "the top rows are reachable";
+    // A batch that deletes rows below the view leaves no blank rows at the bottom.
+    tree->SetSelected(net->Item(0));
+    tree->Items().BeginUpdate();
+    life->DeleteChildren();
+    tree->Items().EndUpdate();
+    EXPECT_EQ(first(), net->ItemId());
+    EXPECT_FALSE(hasScrollBar());
+    ExpectConsistent(tree);
+}
+
 TEST_F(TreeFixture, NodeChangesReachTheWindowAndSurviveItsRecreation) {
     TreeNode* record = tree->Items().AddChild(net, "记录");
     tree->Items().AddChild(record, "子");
