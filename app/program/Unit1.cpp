@@ -323,11 +323,16 @@ void TForm1::suiButton5Click(fw::Component*) {
     }
     items.EndUpdate();
     ShiftEntriesDown(book_.Table, k, items.Count());
+    fw::TreeNode* now = TreeView1->Selected();
     // A record whose last sub-record went looks like a record again.
-    if (fw::TreeNode* now = TreeView1->Selected(); now != nullptr && now->ImageIndex() == 4 && !now->HasChildren()) {
+    if (now != nullptr && now->ImageIndex() == 4 && !now->HasChildren()) {
         now->SetImageIndex(0);
         now->SetSelectedIndex(0);
     }
+    // The tree showed the new selection while the deleted node still held its place: as a
+    // folder, with the entries of before the shift. Shown again now, an Update of it keeps
+    // what it holds.
+    TreeView1Change(TreeView1, now);
     Save();
 }
 

@@ -242,6 +242,75 @@ TEST_F(Book, DeleteAsksAndOnlyTheAnswerToGoOnDeletes) {
     Exit();
 }
 
+TEST_F(Book, DeletingTheLastSubRecordShowsItsRecordEditableWithItsEntries) {
+    RecordFiles::Write(folder_.Record(), "3",
+                       {{"网络", "", "", "未知", 0, 1},
+                        {"邮箱", "li.lei@example.cn", "s3cret", "2026/1/2 9:05:07", 1, 4},
+                        {"工作", "han", "x", "2026/1/2 9:05:08", 2, 0},
+                        {"软件", "", "", "未知", 0, 2},
+                        {"生活", "", "", "未知", 0, 3}});
+    ASSERT_NO_FATAL_FAILURE(Start());
+    // Opened by clicks, row by row: 网络, 邮箱, 工作.
+    MouseClickRow(0, 0);
+    MouseClickRow(1, 1);
+    MouseClickRow(2, 2);
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::Text(IdentifierEdit()) == L"工作"; }));
+    ForgetBackup();
+    MouseClick(L"删除");
+    ASSERT_TRUE(app_->Answer(L"要得"));
+    ASSERT_TRUE(WaitForSave(4));
+    EXPECT_EQ(desktop::Text(IdentifierEdit()), L"邮箱");
+    EXPECT_EQ(desktop::Text(UserNameEdit()), L"li.lei@example.cn");
+    EXPECT_EQ(desktop::Text(PasswordEdit()), L"s3cret");
+    EXPECT_EQ(GetWindowLongPtrW(UserNameEdit(), GWL_STYLE) & ES_READONLY, 0);
+    EXPECT_EQ(GetWindowLongPtrW(PasswordEdit(), GWL_STYLE) & ES_READONLY, 0);
+    ForgetBackup();
+    MouseClick(L"更新");
+    ASSERT_TRUE(WaitForSave(4));
+    const StoredBook record = Record();
+    EXPECT_EQ(record.Nodes[1].UserName, "li.lei@example.cn");
+    EXPECT_EQ(record.Nodes[1].Password, "s3cret");
+    EXPECT_EQ(record.Nodes[1].ImageIndex, 0);
+    Exit();
+}
+
+TEST_F(Book, ARecordWhoseNewSubRecordIsDeletedTakesTypedCredentials) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    MouseClickRow(0, 0);
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::Text(IdentifierEdit()) == L"网络"; }));
+    ForgetBackup();
+    MouseClick(L"新建");
+    ASSERT_TRUE(WaitForSave(4));
+    ForgetBackup();
+    MouseClick(L"新建");
+    ASSERT_TRUE(WaitForSave(5));
+    ForgetBackup();
+    MouseClick(L"删除");
+    ASSERT_TRUE(app_->Answer(L"要得"));
+    ASSERT_TRUE(WaitForSave(4));
+    EXPECT_EQ(desktop::Text(IdentifierEdit()), L"新建记录");
+    EXPECT_EQ(GetWindowLongPtrW(UserNameEdit(), GWL_STYLE) & ES_READONLY, 0);
+    EXPECT_EQ(GetWindowLongPtrW(PasswordEdit(), GWL_STYLE) & ES_READONLY, 0);
+    // Typed by the user into the record's edits.
+    RECT r{};
+    GetClientRect(UserNameEdit(), &r);
+    desktop::MouseClickAt(UserNameEdit(), r.right / 2, r.bottom / 2);
+    desktop::SendText(L"li.lei");
+    desktop::MouseClickAt(PasswordEdit(), r.right / 2, r.bottom / 2);
+    desktop::SendText(L"密码1");
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::Text(PasswordEdit()) == L"密码1"; }));
+    EXPECT_EQ(desktop::Text(UserNameEdit()), L"li.lei");
+    ForgetBackup();
+    MouseClick(L"更新");
+    ASSERT_TRUE(WaitForSave(4));
+    const StoredBook record = Record();
+    EXPECT_EQ(record.Nodes[1].Password, "密码1");
+    EXPECT_EQ(record.Nodes[1].Level, 1);
+    EXPECT_EQ(record.Nodes[1].ImageIndex, 0);
+    ExpectBothFilesEqual();
+    Exit();
+}
+
 TEST_F(Book, CopyButtonsPutTheFullTextOnTheClipboardEvenWhenMasked) {
     RecordFiles::Write(folder_.Record(), "3",
                        {{"网络", "", "", "未知", 0, 1},
