@@ -104,7 +104,38 @@ void CustomEdit::WndProc(Message& m) {
 
 void CustomEdit::EditNotification(WORD code) {
     // A change the program made is reported by TextChanged itself, once.
-    if (code == EN_CHANGE && !settingText_ && HandleAllocated()) TextFromWindow(WideToGbk(WindowText()));
+    if (code != EN_CHANGE || settingText_ || trimming_ || !HandleAllocated()) return;
+    std::wstring shown = WindowText();
+    if (maxLength_ > 0 && GbkLengthOf(shown) > static_cast<size_t>(maxLength_)) shown = TrimToMaxLength(shown);
+    TextFromWindow(WideToGbk(shown));
+}
+
+std::wstring CustomEdit::TrimToMaxLength(const std::wstring& shown) {
+    // Input that passed by the key and paste checks (the window's own paste keys, an input
+    // method): the characters just before the caret, where that input ended, go first.
+    DWORD start = 0, caret = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&caret));
+    size_t end = caret < shown.size() ? caret : shown.size();
+    const size_t excess = GbkLengthOf(shown) - static_cast<size_t>(maxLength_);
+    size_t from = end;
+    size_t removed = 0;
+    while (from > 0 && removed < excess) removed += GbkLengthOf(std::wstring_view(shown).substr(--from, 1));
+    std::wstring kept = shown.substr(0, from) + shown.substr(end);
+    if (removed < excess) {
+        kept = GbkToWide(GbkCut(WideToGbk(kept), static_cast<size_t>(maxLength_)));
+        from = kept.size();
+    }
+    trimming_ = true;
+    try {
+        SetWindowTextW(Handle(), kept.c_str());
+        SendMessageW(Handle(), EM_SETSEL, from, from);
+    } catch (...) {
+        trimming_ = false;
+        throw;
+    }
+    trimming_ = false;
+    MessageBeep(0);
+    return kept;
 }
 
 size_t CustomEdit::SelectedBytes() {

@@ -68,6 +68,8 @@ protected:
 
 private:
     std::wstring WindowText() const;
+    // Cuts a user's change that went past MaxLength back to it; gives the text kept.
+    std::wstring TrimToMaxLength(const std::wstring& shown);
     // GBK bytes the selection would give back if replaced.
     size_t SelectedBytes();
     int WideToByteOffset(const std::wstring& text, int wideOffset) const;
@@ -82,6 +84,7 @@ private:
     std::string imeName_;
     bool settingText_ = false;
     bool takingWindowText_ = false;
+    bool trimming_ = false;
 };
 
 } // namespace fw

@@ -311,6 +311,50 @@ TEST_F(Book, ARecordWhoseNewSubRecordIsDeletedTakesTypedCredentials) {
     Exit();
 }
 
+TEST_F(Book, TypedCredentialsStopAtWhatTheirFieldsKeep) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    MouseClickRow(0, 0);
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::Text(IdentifierEdit()) == L"网络"; }));
+    ForgetBackup();
+    MouseClick(L"新建");
+    ASSERT_TRUE(WaitForSave(4));
+    const std::wstring userName = L"abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    const std::wstring password = L"s3cret-passphrase-with-39-characters-!!";
+    ASSERT_EQ(userName.size(), 62u);
+    ASSERT_EQ(password.size(), 39u);
+    RECT r{};
+    GetClientRect(UserNameEdit(), &r);
+    desktop::MouseClickAt(UserNameEdit(), r.right / 2, r.bottom / 2);
+    desktop::SendText(userName);
+    desktop::MouseClickAt(PasswordEdit(), r.right / 2, r.bottom / 2);
+    desktop::SendText(password);
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::Text(PasswordEdit()) == password.substr(0, 30); }))
+        << desktop::ToGbk(desktop::Text(PasswordEdit()));
+    EXPECT_EQ(desktop::Text(UserNameEdit()), userName.substr(0, 50));
+    ForgetBackup();
+    MouseClick(L"更新");
+    ASSERT_TRUE(WaitForSave(4));
+    const StoredNode stored = Record().Nodes.at(1);
+    EXPECT_EQ(stored.UserName, desktop::ToGbk(userName.substr(0, 50)));
+    EXPECT_EQ(stored.Password, desktop::ToGbk(password.substr(0, 30)));
+    // The copy buttons give exactly what the file holds.
+    desktop::SetClipboardText(L"");
+    MouseClick(L"用户名");
+    EXPECT_TRUE(desktop::WaitFor([&] { return desktop::ClipboardText() == desktop::FromGbk(stored.UserName); }));
+    MouseClick(L"密码");
+    EXPECT_TRUE(desktop::WaitFor([&] { return desktop::ClipboardText() == desktop::FromGbk(stored.Password); }));
+    Exit();
+
+    // After a restart the record shows the same texts.
+    ASSERT_NO_FATAL_FAILURE(Start());
+    MouseClickRow(0, 0);
+    MouseClickRow(1, 1);
+    ASSERT_TRUE(desktop::WaitFor([&] { return desktop::Text(IdentifierEdit()) == L"新建记录"; }));
+    EXPECT_EQ(desktop::Text(UserNameEdit()), desktop::FromGbk(stored.UserName));
+    EXPECT_EQ(desktop::Text(PasswordEdit()), desktop::FromGbk(stored.Password));
+    Exit();
+}
+
 TEST_F(Book, CopyButtonsPutTheFullTextOnTheClipboardEvenWhenMasked) {
     RecordFiles::Write(folder_.Record(), "3",
                        {{"网络", "", "", "未知", 0, 1},

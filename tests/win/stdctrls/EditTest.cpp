@@ -8,6 +8,7 @@
 #include "framework/stdctrls/Edit.h"
 
 #include <string>
+#include <vector>
 
 using namespace fw;
 using stdctrls_test::FormFixture;
@@ -118,6 +119,54 @@ TEST_F(EditFixture, MaxLengthCountsBytesOfTypedAndPastedText) {
     EXPECT_EQ(edit->Text(), "abcde") << "a single line takes the first line";
     edit->SetText("程序设置的长文本");
     EXPECT_EQ(edit->Text(), "程序设置的长文本") << "the limit is on the user's input only";
+}
+
+TEST_F(EditFixture, TheByteLimitHoldsForKeyboardInputAndEveryPasteKey) {
+    SetForegroundWindow(form->Handle());
+    ASSERT_TRUE(fwtest::PumpUntil([&] { return GetForegroundWindow() == form->Handle(); }));
+    edit->SetFocus();
+    auto typeKeys = [&](const std::string& gbk) {
+        std::vector<INPUT> keys;
+        for (wchar_t ch : GbkToWide(gbk))
+            for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+                INPUT in{};
+                in.type = INPUT_KEYBOARD;
+                in.ki.wScan = ch;
+                in.ki.dwFlags = KEYEVENTF_UNICODE | up;
+                keys.push_back(in);
+            }
+        SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+    };
+    auto settle = [&](const std::string& expected) {
+        fwtest::PumpUntil([&] { return edit->Text() == expected; }, 2000);
+        return edit->Text();
+    };
+    const std::string ascii = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    // The user name and identifier keep 50 bytes, the password 30.
+    edit->SetMaxLength(50);
+    typeKeys(ascii);
+    EXPECT_EQ(settle(ascii.substr(0, 50)), ascii.substr(0, 50));
+    edit->SetText("");
+    edit->SetMaxLength(30);
+    typeKeys(std::string(29, 'x') + "密码");
+    EXPECT_EQ(settle(std::string(29, 'x')), std::string(29, 'x')) << "a character of two bytes does not fit into one";
+    edit->SetText("");
+    typeKeys("网络密码长度超过限制的中文文本");
+    EXPECT_EQ(settle("网络密码长度超过限制的中文文本"), "网络密码长度超过限制的中文文本") << "exactly 30 bytes";
+
+    // Ctrl+V and Shift+Insert paste what fits, cut on a character boundary.
+    for (std::initializer_list<WORD> chord : {std::initializer_list<WORD>{VK_CONTROL, 'V'},
+                                              std::initializer_list<WORD>{VK_SHIFT, VK_INSERT}}) {
+        edit->SetText("");
+        PutOnClipboard(edit->Handle(), std::string(15, 'a') + "中文字符串中文字符串");
+        fwtest::SendChord(chord);
+        EXPECT_EQ(settle(std::string(15, 'a') + "中文字符串中文"), std::string(15, 'a') + "中文字符串中文");
+        SendMessageW(edit->Handle(), EM_SETSEL, 0, 0);
+        PutOnClipboard(edit->Handle(), "12");
+        fwtest::SendChord(chord);
+        EXPECT_EQ(settle("1" + std::string(15, 'a') + "中文字符串中文"), "1" + std::string(15, 'a') + "中文字符串中文")
+            << "the paste is cut where it went in, before the caret";
+    }
 }
 
 TEST_F(EditFixture, AReadOnlyEditKeepsItsText) {
