@@ -6,7 +6,7 @@ void VornikTest::TearDown() {
 }
 
 void VornikTest::Start() {
-    app_ = std::make_unique<VornikProcess>(folder_.Path());
+    app_ = std::make_unique<VornikProcess>(folder_.Path(), program_);
     ASSERT_TRUE(app_->Started()) << "CreateProcessW failed with " << app_->StartError();
     main_ = app_->WaitForMain();
     ASSERT_NE(main_, nullptr) << "the main window did not appear";

@@ -16,7 +16,7 @@ class VornikTest : public ::testing::Test {
 protected:
     void TearDown() override;
 
-    // Starts vornik.exe in the folder and waits for its main window.
+    // Starts vornik.exe (the build's, or program_ when set) in the folder and waits for its main window.
     void Start();
     // Ends it through the confirmed exit.
     void Exit();
@@ -62,6 +62,7 @@ protected:
     void ExpectBothFilesEqual() const;
 
     WorkFolder folder_;
+    std::wstring program_;
     std::unique_ptr<VornikProcess> app_;
     HWND main_ = nullptr;
 };
