@@ -10,7 +10,6 @@
 #include "framework/forms/Application.h"
 #include "framework/graphics/WideText.h"
 #include "framework/menus/PopupMenu.h"
-#include "framework/shell/Clipboard.h"
 #include "framework/shell/ShellOpen.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/Memo.h"
@@ -338,7 +337,7 @@ void TForm1::suiButton5Click(fw::Component*) {
 
 void TForm1::CopyToClipboard(const fw::Edit& edit) {
     // The whole text, also while the edit shows it masked; an empty edit leaves the clipboard.
-    if (!edit.Text().empty()) fw::Clipboard::SetAsText(edit.Text());
+    if (!edit.Text().empty()) clipboard_.Copy(edit.Text());
 }
 
 void TForm1::suiButton8Click(fw::Component*) { CopyToClipboard(*Edit3); }
@@ -412,6 +411,12 @@ void TForm1::N1Click(fw::Component*) {
     if (suiMessageDialog1->ShowModal() != fw::mrYes) return;
     trayIcon_.SetTip("Icon");
     NotifyIcon(NIM_DELETE, trayIcon_);
+    // A copied secret does not outlive the program; the exit goes on if the clipboard is busy.
+    try {
+        clipboard_.ClearNow();
+    } catch (...) {
+        fw::App().HandleException(std::current_exception());
+    }
     fw::App().Terminate();
 }
 

@@ -4,6 +4,7 @@
 // instance with its notification-area icon, hiding to and restoring from that icon, the tray
 // menu, the confirmed exit and the choice of look in the side channel.
 
+#include "app/clipboard/ClipboardGuard.h"
 #include "app/record/EntryBook.h"
 #include "framework/forms/Form.h"
 #include "framework/shell/TrayIcon.h"
@@ -115,4 +116,6 @@ private:
     EntryBook book_;
     bool maskFlag_ = false;
     fw::TrayIcon trayIcon_;
+    // The delay is the user's setting at start-up.
+    ClipboardGuard clipboard_{ClipboardGuard::ClearSecondsSetting()};
 };

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <cwchar>
+#include <utility>
 
 namespace fw {
 
@@ -18,6 +19,40 @@ struct OpenClipboardScope {
     ~OpenClipboardScope() { CloseClipboard(); }
 };
 
+// A movable memory block for the clipboard; freed unless handed over with Release.
+class GlobalBlock {
+public:
+    GlobalBlock(const void* bytes, size_t size) {
+        // A block of size 0 would be a discarded handle, which SetClipboardData refuses.
+        memory_ = GlobalAlloc(GMEM_MOVEABLE, size == 0 ? 1 : size);
+        if (memory_ == nullptr) throw Exception("Out of memory for the clipboard");
+        void* target = GlobalLock(memory_);
+        if (target == nullptr) {
+            GlobalFree(memory_);
+            throw Exception("Out of memory for the clipboard");
+        }
+        if (size != 0) std::memcpy(target, bytes, size);
+        GlobalUnlock(memory_);
+    }
+    GlobalBlock(GlobalBlock&& other) noexcept : memory_(std::exchange(other.memory_, nullptr)) {}
+    GlobalBlock(const GlobalBlock&) = delete;
+    GlobalBlock& operator=(const GlobalBlock&) = delete;
+    GlobalBlock& operator=(GlobalBlock&&) = delete;
+    ~GlobalBlock() {
+        if (memory_ != nullptr) GlobalFree(memory_);
+    }
+
+    // On success the clipboard owns the memory.
+    bool Put(UINT format) {
+        if (SetClipboardData(format, memory_) == nullptr) return false;
+        memory_ = nullptr;
+        return true;
+    }
+
+private:
+    HGLOBAL memory_ = nullptr;
+};
+
 } // namespace
 
 void Clipboard::Open() {
@@ -28,29 +63,26 @@ void Clipboard::Open() {
     throw Exception("Cannot open the clipboard");
 }
 
-void Clipboard::SetAsText(const std::string& gbk) {
+void Clipboard::SetAsText(const std::string& gbk) { SetAsText(gbk, {}); }
+
+void Clipboard::SetAsText(const std::string& gbk, const std::vector<NamedData>& extra) {
     const std::wstring wide = GbkToWide(gbk.c_str());
-    const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) throw Exception("Out of memory for the clipboard");
-    void* target = GlobalLock(memory);
-    if (target == nullptr) {
-        GlobalFree(memory);
-        throw Exception("Out of memory for the clipboard");
+    GlobalBlock text(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    std::vector<std::pair<UINT, GlobalBlock>> formats;
+    formats.reserve(extra.size());
+    for (const NamedData& data : extra) {
+        const UINT format = RegisterClipboardFormatW(GbkToWide(data.Name).c_str());
+        if (format == 0) throw Exception(Format("Cannot register the clipboard format %s", data.Name.c_str()));
+        formats.emplace_back(format, GlobalBlock(data.Bytes.data(), data.Bytes.size()));
     }
-    std::memcpy(target, wide.c_str(), bytes);
-    GlobalUnlock(memory);
-    try {
-        Open();
-    } catch (...) {
-        GlobalFree(memory);
-        throw;
-    }
+    Open();
     OpenClipboardScope scope;
     EmptyClipboard();
-    // On success the clipboard owns the memory.
-    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-        GlobalFree(memory);
+    bool written = text.Put(CF_UNICODETEXT);
+    for (auto& [format, block] : formats) written = written && block.Put(format);
+    if (!written) {
+        // Half a transaction (text without its companions) is worse than none.
+        EmptyClipboard();
         throw Exception("Cannot put the text on the clipboard");
     }
 }
@@ -76,6 +108,16 @@ void Clipboard::Clear() {
     Open();
     OpenClipboardScope scope;
     EmptyClipboard();
+}
+
+DWORD Clipboard::SequenceNumber() { return GetClipboardSequenceNumber(); }
+
+bool Clipboard::ClearIfUnchanged(DWORD sequence) {
+    Open();
+    OpenClipboardScope scope;
+    if (GetClipboardSequenceNumber() != sequence) return false;
+    EmptyClipboard();
+    return true;
 }
 
 } // namespace fw

@@ -2,6 +2,7 @@
 // 50-node limit and the update times, checked in the window and in both record files.
 
 #include "E2ETestSupport.h"
+#include "tests/win/clipboard/ClearDelaySetting.h"
 
 #include <regex>
 #include <set>
@@ -389,6 +390,34 @@ TEST_F(Book, CopyButtonsPutTheFullTextOnTheClipboardEvenWhenMasked) {
     EXPECT_TRUE(Checked(MaskCheckBox()));
     EXPECT_TRUE(Masked(PasswordEdit()));
     Exit();
+}
+
+TEST_F(Book, ACopiedPasswordLeavesTheClipboardAfterTheDelayAndAtTheExit) {
+    RecordFiles::Write(folder_.Record(), "3",
+                       {{"网络", "", "", "未知", 0, 1},
+                        {"邮箱", "li.lei@example.cn", "密码s3cret", "未知", 1, 0},
+                        {"软件", "", "", "未知", 0, 2},
+                        {"生活", "", "", "未知", 0, 3}});
+    ClearDelaySetting delay;
+    delay.Set(2);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Select(Child(TopLevel(0), 0));
+    Press(L"密码");
+    // An X program reads it at once; the marks that keep it out of the history come with it.
+    EXPECT_EQ(desktop::XClipboardText(folder_.Path()), L"密码s3cret");
+    EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"CanIncludeInClipboardHistory")));
+    EXPECT_TRUE(desktop::WaitFor([] { return !IsClipboardFormatAvailable(CF_UNICODETEXT); }, 5000));
+    EXPECT_TRUE(desktop::WaitFor([&] { return desktop::XClipboardText(folder_.Path()).empty(); }));
+    Exit();
+
+    // With the default delay the confirmed exit empties it.
+    delay.Remove();
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Select(Child(TopLevel(0), 0));
+    Press(L"用户名");
+    EXPECT_EQ(desktop::ClipboardText(), L"li.lei@example.cn");
+    Exit();
+    EXPECT_EQ(desktop::ClipboardText(), L"");
 }
 
 TEST_F(Book, FiftyNodesAtMost) {

@@ -1,5 +1,6 @@
 #include "Desktop.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -226,6 +227,62 @@ void SetClipboardText(const std::wstring& text) {
             GlobalFree(memory);
     }
     CloseClipboard();
+}
+
+namespace {
+
+std::string FileBytes(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+std::wstring XClipboardText(const std::wstring& folder) {
+    const std::wstring outPath = folder + L"\\xclip.out";
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, &inherit,
+                             CREATE_ALWAYS, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out;
+    // Wine hands a Unix program only its standard input and output, so xclip's exit status
+    // follows the text on the output: 0 text, 1 no text, 124 no answer in time.
+    wchar_t command[] =
+        L"/bin/sh -c \"timeout 2 /usr/bin/xclip -o -selection clipboard 2>/dev/null; echo :xclip-exit-$?\"";
+    PROCESS_INFORMATION process{};
+    const bool started =
+        CreateProcessW(nullptr, command, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process) != FALSE;
+    CloseHandle(out);
+    if (!started)
+        return L"<xclip not started>";
+    if (process.hProcess != nullptr)
+        CloseHandle(process.hProcess);
+    if (process.hThread != nullptr)
+        CloseHandle(process.hThread);
+    // Wine gives no waitable handle for a Unix program: it is done once the status is written.
+    std::string output;
+    WaitFor(
+        [&] {
+            output = FileBytes(outPath);
+            return !output.empty() && output.back() == '\n';
+        },
+        5000);
+    const size_t status = output.rfind(":xclip-exit-");
+    if (status == std::string::npos)
+        return L"<no answer>";
+    const std::string code = output.substr(status);
+    if (code == ":xclip-exit-1\n")
+        return L"";
+    if (code != ":xclip-exit-0\n")
+        return L"<no answer>";
+    const std::string text = output.substr(0, status);
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+    return wide;
 }
 
 bool SaveScreenshot(HWND window, const std::wstring& path) {

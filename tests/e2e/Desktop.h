@@ -53,6 +53,11 @@ HWND FocusOf(HWND window);
 // The clipboard as Unicode text; empty when there is none.
 std::wstring ClipboardText();
 void SetClipboardText(const std::wstring& text);
+// The clipboard as an X program reads it: `xclip -o -selection clipboard`, a Unix program that
+// Wine starts as it is, writing into a file in `folder`. Empty when the clipboard holds no
+// text; "<no answer>" when xclip got none within 2 s (Wine's clipboard keeper may leave a
+// request unanswered while the clipboard changes hands).
+std::wstring XClipboardText(const std::wstring& folder);
 
 // The window as it is on the screen now, written as a 24-bit bitmap file.
 bool SaveScreenshot(HWND window, const std::wstring& path);
