@@ -518,7 +518,7 @@ WinControl* WinControl::FindNextControl(WinControl* current, bool forward, bool 
 bool WinControl::CanFocus() const {
     const Control* c = this;
     for (; c->Parent() != nullptr; c = c->Parent())
-        if (!c->Visible() || !c->Enabled()) return false;
+        if (!c->Visible() || !c->Enabled() || !c->Parent()->ChildrenFocusable()) return false;
     return c->Enabled() && c->Showing();
 }
 

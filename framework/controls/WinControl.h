@@ -87,7 +87,11 @@ public:
     // The next (or previous) control after `current` that can take the focus; wraps around.
     WinControl* FindNextControl(WinControl* current, bool forward, bool checkTabStop) const;
 
+    // Enabled and shown, and every container above lets its children take the focus.
     virtual bool CanFocus() const;
+    // False while the control hides its children from the user (a collapsed container):
+    // none of them can take the focus then, by Tab or otherwise.
+    virtual bool ChildrenFocusable() const { return true; }
     bool Focused() const;
     // Raises fw::Exception "Cannot focus a disabled or invisible window" when CanFocus is false.
     virtual void SetFocus();
