@@ -4,18 +4,24 @@
 #include "app/book/UpdateTime.h"
 #include "app/record/RecordFile.h"
 #include "app/standins/PlainMessageDialog.h"
-#include "app/standins/PlainSideChannel.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exception.h"
 #include "framework/forms/Application.h"
+#include "framework/graphics/PictureLoader.h"
+#include "framework/menus/MenuItem.h"
 #include "framework/graphics/WideText.h"
 #include "framework/menus/PopupMenu.h"
 #include "framework/shell/ShellOpen.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/Memo.h"
-#include "framework/stdctrls/RadioGroup.h"
+#include "framework/stdctrls/ImageListComponent.h"
+#include "framework/stdctrls/Label.h"
+#include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/TreeView.h"
 #include "skin/controls/SUIButton.h"
+#include "skin/controls/SUIRadioGroup.h"
+#include "skin/frame/SUIPopupMenu.h"
+#include "skin/frame/SUISideChannel.h"
 #include "skin/styles/SUIMgr.h"
 
 #include <shellapi.h>
@@ -49,6 +55,13 @@ bool NotifyIcon(DWORD command, const fw::TrayIcon& icon) {
 }
 
 } // namespace
+
+void RegisterMainWindowClasses(HINSTANCE instance) {
+    fw::InstallPictureResourceLoader(instance);
+    fw::RegisterClasses<TForm1, fw::Panel, fw::TreeView, fw::Edit, fw::Label, fw::Memo, fw::ImageListComponent,
+                        fw::MenuItem, TsuiSideChannel, TsuiRadioGroup, TPlainMessageDialog, TsuiThemeManager,
+                        TsuiButton, TsuiCheckBox, TsuiPopupMenu>();
+}
 
 TForm1::TForm1(fw::Component* owner) : fw::Form(owner) {}
 
@@ -97,8 +110,8 @@ void TForm1::Loaded() {
     CheckBox1 = Part<TsuiCheckBox>("CheckBox1");
     Label1 = Part<fw::Control>("Label1");
     suiButton7 = Part<fw::Control>("suiButton7");
-    suiSideChannel1 = Part<TPlainSideChannel>("suiSideChannel1");
-    suiRadioGroup1 = Part<fw::RadioGroup>("suiRadioGroup1");
+    suiSideChannel1 = Part<TsuiSideChannel>("suiSideChannel1");
+    suiRadioGroup1 = Part<TsuiRadioGroup>("suiRadioGroup1");
     suiMemo1 = Part<fw::Memo>("suiMemo1");
     suiMessageDialog1 = Part<TPlainMessageDialog>("suiMessageDialog1");
     suiThemeManager1 = Part<TsuiThemeManager>("suiThemeManager1");
@@ -435,7 +448,7 @@ void TForm1::suiButton6Click(fw::Component*) { Close(); }
 void TForm1::FormResize(fw::Component*) {
     // Resizes arrive while the description is still being read.
     if (suiSideChannel1 == nullptr || TreeView1 == nullptr) return;
-    suiSideChannel1->SetOpenWidth(Width() - TreeView1->Left() - TreeView1->Width());
+    suiSideChannel1->SetExpandedWidth(Width() - TreeView1->Left() - TreeView1->Width());
 }
 
 void TForm1::suiSideChannel1Pop(fw::Component*) { suiMemo1->SetText(LimitsNote); }

@@ -17,15 +17,19 @@ class ImageListComponent;
 class Memo;
 class MenuItem;
 class PopupMenu;
-class RadioGroup;
 class TreeNode;
 class TreeView;
 } // namespace fw
 
 class TPlainMessageDialog;
-class TPlainSideChannel;
 class TsuiCheckBox;
+class TsuiRadioGroup;
+class TsuiSideChannel;
 class TsuiThemeManager;
+
+// Registers every class the main window's description names; `instance` is the module whose
+// bitmap resources the pictures name.
+void RegisterMainWindowClasses(HINSTANCE instance);
 
 class TForm1 : public fw::Form {
 public:
@@ -105,8 +109,8 @@ private:
     TsuiCheckBox* CheckBox1 = nullptr;
     fw::Control* Label1 = nullptr;
     fw::Control* suiButton7 = nullptr;
-    TPlainSideChannel* suiSideChannel1 = nullptr;
-    fw::RadioGroup* suiRadioGroup1 = nullptr;
+    TsuiSideChannel* suiSideChannel1 = nullptr;
+    TsuiRadioGroup* suiRadioGroup1 = nullptr;
     fw::Memo* suiMemo1 = nullptr;
     TPlainMessageDialog* suiMessageDialog1 = nullptr;
     TsuiThemeManager* suiThemeManager1 = nullptr;
