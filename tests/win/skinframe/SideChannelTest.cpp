@@ -71,6 +71,19 @@ TEST_F(SideChannelFixture, AClickOpensItAtOnceAndItClosesAfterTheMouseLeaves) {
     EXPECT_FALSE(channel->AutoCloseTimer()->Enabled());
 }
 
+TEST_F(SideChannelFixture, InTheOtherModeTheMouseOverTheBarOpensIt) {
+    MakeChannel();
+    channel->SetPopupMode(TsuiSideChannelPopupMode::suiMouseOn);
+    MoveAway();
+    EXPECT_FALSE(channel->Opened());
+    MoveTo(channel, 5, 100);
+    MoveTo(channel, 6, 110);
+    EXPECT_TRUE(channel->Opened());
+    EXPECT_EQ(pops, 1);
+    MoveAway();
+    EXPECT_GE(WaitForClose(3000), 0);
+}
+
 TEST_F(SideChannelFixture, ThePinKeepsItOpenAndItsReleaseRestartsTheTimer) {
     MakeChannel();
     ClickAt(channel, 5, 100);
