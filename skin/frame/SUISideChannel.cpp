@@ -176,7 +176,8 @@ void TsuiSideChannel::Pop(bool quick) {
 }
 
 void TsuiSideChannel::Push(bool quick) {
-    const bool hadFocus = HoldsFocus();
+    const bool focusInside = FocusInside();
+    const bool activeInside = ActiveControlInside();
     moving_ = true;
     opened_ = false;
     if (timer_ != nullptr) timer_->SetEnabled(false);
@@ -193,26 +194,30 @@ void TsuiSideChannel::Push(bool quick) {
     if (pin_ != nullptr) pin_->Hide();
     moving_ = false;
     Invalidate();
-    if (hadFocus) ReturnFocus();
+    if (focusInside || activeInside) ReturnFocus(focusInside);
     OnPush(this);
 }
 
-bool TsuiSideChannel::HoldsFocus() const {
-    fw::Form* form = ParentForm();
-    if (form != nullptr && form->ActiveControl() != nullptr && form->ActiveControl() != this &&
-        ContainsControl(form->ActiveControl()))
-        return true;
+bool TsuiSideChannel::FocusInside() const {
     HWND focus = GetFocus();
     return focus != nullptr && HandleAllocated() && IsChild(const_cast<TsuiSideChannel*>(this)->Handle(), focus);
 }
 
-void TsuiSideChannel::ReturnFocus() {
+bool TsuiSideChannel::ActiveControlInside() const {
+    fw::Form* form = ParentForm();
+    return form != nullptr && form->ActiveControl() != nullptr && form->ActiveControl() != this &&
+           ContainsControl(form->ActiveControl());
+}
+
+void TsuiSideChannel::ReturnFocus(bool moveFocusNow) {
     fw::Form* form = ParentForm();
     if (form == nullptr) return;
     fw::WinControl* first = form->FindNextControl(nullptr, true, true);
-    // The form takes the focus itself when it has no tab stop to give it to.
+    // An inactive window gives the focus to its active control when it is activated again.
     form->SetActiveControl(first);
-    if (first == nullptr && form->Active()) ::SetFocus(form->Handle());
+    // The focus itself sits on a control nobody sees: it moves now, also while the window is
+    // between activations (SetActiveControl moves it only in the active window).
+    if (moveFocusNow) ::SetFocus(first != nullptr ? first->Handle() : form->Handle());
 }
 
 void TsuiSideChannel::AutoCloseCheck() {

@@ -99,9 +99,11 @@ private:
     void PinClick();
     // Redraws the channel now.
     void Redraw();
-    // The focus leaves the closed channel for the window's first tab stop.
-    void ReturnFocus();
-    bool HoldsFocus() const;
+    // The focus leaves the closed channel for the window's first tab stop: at once when the
+    // system's focus is inside, else the next time the window is activated.
+    void ReturnFocus(bool moveFocusNow);
+    bool FocusInside() const;
+    bool ActiveControlInside() const;
 
     fw::SpeedButton* pin_ = nullptr;
     fw::Timer* timer_ = nullptr;

@@ -194,7 +194,7 @@ TEST_F(Options, EveryLookRestylesTheWindowAndIsWrittenIntoBothFiles) {
 TEST_F(Options, TabNeverReachesTheClosedChannel) {
     ASSERT_NO_FATAL_FAILURE(StartWithChannel());
     ClickCentre(IdentifierEdit());
-    ASSERT_EQ(Focus(), IdentifierEdit());
+    ASSERT_TRUE(desktop::WaitFor([&] { return Focus() == IdentifierEdit(); }, 3000));
     std::set<HWND> visited;
     for (int i = 0; i < 24; ++i) {
         Tap(VK_TAB);
@@ -224,9 +224,14 @@ TEST_F(Options, TabNeverReachesTheClosedChannel) {
     EXPECT_TRUE(InChannel(Focus()));
 
     ASSERT_NO_FATAL_FAILURE(LeaveChannel());
+    // The channel is narrow before the focus moves.
+    desktop::WaitFor([&] { return !InChannel(Focus()); }, 2000);
     HWND f = Focus();
     ASSERT_NE(f, nullptr);
-    EXPECT_FALSE(InChannel(f)) << "the focus stayed in the closed channel";
+    wchar_t kind[64] = L"";
+    GetClassNameW(f, kind, 64);
+    EXPECT_FALSE(InChannel(f)) << "the focus stayed in the closed channel, on " << desktop::ToGbk(kind) << " "
+                               << desktop::ToGbk(desktop::Text(f));
     EXPECT_EQ(f, Button(L"标识")) << "the window's first tab stop";
     Exit();
 }
