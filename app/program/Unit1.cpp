@@ -19,7 +19,9 @@
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/TreeView.h"
 #include "skin/controls/SUIButton.h"
+#include "skin/controls/SUIEdit.h"
 #include "skin/controls/SUIRadioGroup.h"
+#include "skin/controls/SUITreeView.h"
 #include "skin/frame/SUIPopupMenu.h"
 #include "skin/frame/SUISideChannel.h"
 #include "skin/styles/SUIMgr.h"
@@ -58,7 +60,7 @@ bool NotifyIcon(DWORD command, const fw::TrayIcon& icon) {
 
 void RegisterMainWindowClasses(HINSTANCE instance) {
     fw::InstallPictureResourceLoader(instance);
-    fw::RegisterClasses<TForm1, fw::Panel, fw::TreeView, fw::Edit, fw::Label, fw::Memo, fw::ImageListComponent,
+    fw::RegisterClasses<TForm1, fw::Panel, TsuiTreeView, TsuiEdit, fw::Label, fw::Memo, fw::ImageListComponent,
                         fw::MenuItem, TsuiSideChannel, TsuiRadioGroup, TPlainMessageDialog, TsuiThemeManager,
                         TsuiButton, TsuiCheckBox, TsuiPopupMenu>();
 }
@@ -103,10 +105,10 @@ T* TForm1::Part(const char* name) {
 
 void TForm1::Loaded() {
     fw::Form::Loaded();
-    TreeView1 = Part<fw::TreeView>("TreeView1");
-    Edit1 = Part<fw::Edit>("Edit1");
-    Edit2 = Part<fw::Edit>("Edit2");
-    Edit3 = Part<fw::Edit>("Edit3");
+    TreeView1 = Part<TsuiTreeView>("TreeView1");
+    Edit1 = Part<TsuiEdit>("Edit1");
+    Edit2 = Part<TsuiEdit>("Edit2");
+    Edit3 = Part<TsuiEdit>("Edit3");
     CheckBox1 = Part<TsuiCheckBox>("CheckBox1");
     Label1 = Part<fw::Control>("Label1");
     suiButton7 = Part<fw::Control>("suiButton7");

@@ -23,9 +23,11 @@ class TreeView;
 
 class TPlainMessageDialog;
 class TsuiCheckBox;
+class TsuiEdit;
 class TsuiRadioGroup;
 class TsuiSideChannel;
 class TsuiThemeManager;
+class TsuiTreeView;
 
 // Registers every class the main window's description names; `instance` is the module whose
 // bitmap resources the pictures name.
@@ -102,10 +104,10 @@ private:
     void HideToTray();
     void ShowFromTray();
 
-    fw::TreeView* TreeView1 = nullptr;
-    fw::Edit* Edit1 = nullptr;
-    fw::Edit* Edit2 = nullptr;
-    fw::Edit* Edit3 = nullptr;
+    TsuiTreeView* TreeView1 = nullptr;
+    TsuiEdit* Edit1 = nullptr;
+    TsuiEdit* Edit2 = nullptr;
+    TsuiEdit* Edit3 = nullptr;
     TsuiCheckBox* CheckBox1 = nullptr;
     fw::Control* Label1 = nullptr;
     fw::Control* suiButton7 = nullptr;

@@ -1,0 +1,192 @@
+// The skinned edit and tree view: the two border rings on screen in every look (after typing,
+// scrolling and a frame repaint too), the style's border colour overwriting one set by hand, and
+// a 50-node tree whose native scroll bar, the wheel and the keys reach every row.
+#include "tests/win/skincontrols/SkinControlTestSupport.h"
+
+#include "framework/graphics/Win32Color.h"
+#include "skin/controls/SUIEdit.h"
+#include "skin/controls/SUITreeView.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+using namespace skincontrols;
+
+namespace {
+
+struct BorderedFixture : SkinFormFixture {
+    // A pixel of the control's window (non-client frame included) as the screen shows it.
+    static fw::Color WindowPixel(fw::WinControl* c, int x, int y) {
+        HDC dc = GetWindowDC(c->Handle());
+        const COLORREF p = GetPixel(dc, x, y);
+        ReleaseDC(c->Handle(), dc);
+        return static_cast<fw::Color>(p);
+    }
+    // Both rings all round: outer in BorderColor, inner in the control's colour.
+    static void ExpectRings(fw::WinControl* c, fw::Color border, const char* what) {
+        Settle();
+        const int w = c->Width(), h = c->Height();
+        const fw::Color inner = static_cast<fw::Color>(fw::ColorToRgb(c->GetColor()));
+        int wrong = 0;
+        for (int x = 0; x < w; ++x) {
+            wrong += WindowPixel(c, x, 0) != border;
+            wrong += WindowPixel(c, x, h - 1) != border;
+        }
+        for (int y = 0; y < h; ++y) {
+            wrong += WindowPixel(c, 0, y) != border;
+            wrong += WindowPixel(c, w - 1, y) != border;
+        }
+        for (int x = 1; x < w - 1; ++x) wrong += WindowPixel(c, x, 1) != inner;
+        for (int y = 1; y < h - 1; ++y) wrong += WindowPixel(c, 1, y) != inner;
+        EXPECT_EQ(wrong, 0) << what;
+    }
+    // Native controls paint only on the screen: the screenshot is taken from there.
+    static void SaveScreenShot(fw::WinControl* form, const std::string& name) {
+        Settle();
+        const fw::Point origin = form->ClientToScreen(fw::Point{0, 0});
+        fw::Bitmap shot(form->ClientWidth(), form->ClientHeight());
+        HDC screen = GetDC(nullptr);
+        BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, origin.X, origin.Y, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+        GdiFlush();
+        const std::vector<uint8_t> bytes = fw::EncodeBitmapFile(shot.ToPixelImage());
+        const std::string folder = VORNIK_SCREENSHOT_DIR;
+        CreateDirectoryA(folder.c_str(), nullptr);
+        std::ofstream(folder + "\\" + name + ".bmp", std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    static fw::Color StyleBorder(TsuiUIStyle look) {
+        return GetBuiltInThemeColor(look, TsuiThemeElement::ControlBorderColor);
+    }
+};
+
+TEST_F(BorderedFixture, TheStyleGivesTheBorderColourEvenOverOneSetByHand) {
+    auto* edit = Add<TsuiEdit>(20, 20, 121, 22);
+    auto* tree = Add<TsuiTreeView>(20, 60, 201, 100);
+    edit->SetUIStyle(TsuiUIStyle::MacOS);
+    tree->SetUIStyle(TsuiUIStyle::MacOS);
+    EXPECT_EQ(edit->BorderColor(), 8355711);
+    EXPECT_EQ(tree->BorderColor(), 8355711);
+    edit->SetBorderColor(fw::RgbColor(200, 0, 0));
+    tree->SetBorderColor(fw::RgbColor(200, 0, 0));
+    ExpectRings(edit, fw::RgbColor(200, 0, 0), "edit, colour set by hand");
+    ExpectRings(tree, fw::RgbColor(200, 0, 0), "tree, colour set by hand");
+    edit->SetUIStyle(TsuiUIStyle::WinXP);
+    tree->SetUIStyle(TsuiUIStyle::WinXP);
+    EXPECT_EQ(edit->BorderColor(), 6842472);
+    EXPECT_EQ(tree->BorderColor(), 6842472);
+}
+
+TEST_F(BorderedFixture, BothRingsShowInEveryLookAfterTypingAndFrameRepaints) {
+    auto* edit = Add<TsuiEdit>(20, 20, 121, 22);
+    edit->SetMaxLength(4);
+    auto* tree = Add<TsuiTreeView>(20, 60, 201, 100);
+    tree->Items().Add(nullptr, "网络");
+    for (TsuiUIStyle look : kLooks) {
+        SCOPED_TRACE(GetUIStyleName(look));
+        edit->SetUIStyle(look);
+        tree->SetUIStyle(look);
+        ExpectRings(edit, StyleBorder(look), "edit");
+        ExpectRings(tree, StyleBorder(look), "tree");
+        SaveScreenShot(form.get(), std::string("edit-tree-") + GetUIStyleName(look));
+    }
+    // Typing goes through the framework's edit: the byte limit holds and the border stays.
+    edit->SetText("");
+    ClickAt(edit, 10, 10);
+    for (WORD vk : {WORD('A'), WORD('B'), WORD('C'), WORD('D'), WORD('E')}) Tap(vk);
+    EXPECT_EQ(edit->Text(), "abcd");
+    ExpectRings(edit, StyleBorder(kLooks[4]), "edit after typing");
+    SetWindowPos(tree->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ExpectRings(tree, StyleBorder(kLooks[4]), "tree after a frame repaint");
+}
+
+// A book of 50 nodes: three groups, each with its records, all expanded.
+struct FullTree : BorderedFixture {
+    TsuiTreeView* tree = nullptr;
+    fw::TreeNode* last = nullptr;
+
+    void SetUp() override {
+        BorderedFixture::SetUp();
+        tree = Add<TsuiTreeView>(8, 37, 201, 179);
+        tree->SetUIStyle(TsuiUIStyle::MacOS);
+        tree->SetReadOnly(true);
+        fw::TreeNodes& items = tree->Items();
+        items.BeginUpdate();
+        for (int g = 0; g < 3; ++g) {
+            fw::TreeNode* group = items.Add(nullptr, "group " + std::to_string(g));
+            for (int r = 0; r < (g == 2 ? 15 : 16); ++r) last = items.AddChild(group, "record " + std::to_string(r));
+            group->Expand(false);
+        }
+        items.EndUpdate();
+        Settle();
+    }
+    // The last row lies wholly inside the client area.
+    bool LastRowShown() const {
+        RECT r{};
+        const HTREEITEM item = last->ItemId();
+        std::memcpy(&r, &item, sizeof item);  // the message takes the item in the rectangle
+        if (!SendMessageW(tree->Handle(), TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&r))) return false;
+        return r.top >= 0 && r.bottom <= tree->ClientHeight();
+    }
+    void ScrollToTop() {
+        SendMessageW(tree->Handle(), WM_VSCROLL, SB_TOP, 0);
+        Settle();
+        ASSERT_FALSE(LastRowShown());
+    }
+};
+
+TEST_F(FullTree, TheNativeScrollBarTheWheelAndTheKeysReachEveryRow) {
+    ASSERT_EQ(tree->Items().Count(), 50);
+    const fw::NativeScrollInfo bar = tree->ScrollInfo(true);
+    EXPECT_TRUE(bar.available) << "50 rows outgrow the view: the native vertical bar is there";
+    ExpectRings(tree, StyleBorder(TsuiUIStyle::MacOS), "border beside the native bar");
+
+    ASSERT_NO_FATAL_FAILURE(ScrollToTop());
+    ClickAt(tree, 60, 8);
+    for (int i = 0; i < 40 && !LastRowShown(); ++i) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        in.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA);
+        SendInput(1, &in, sizeof in);
+        Settle();
+    }
+    EXPECT_TRUE(LastRowShown()) << "the wheel";
+
+    ASSERT_NO_FATAL_FAILURE(ScrollToTop());
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetScrollBarInfo(tree->Handle(), OBJID_VSCROLL, &info));
+    // Presses on the track just above the lower arrow page down. Press and release go in
+    // together: the bar's own tracking loop runs until the release arrives.
+    const int x = (info.rcScrollBar.left + info.rcScrollBar.right) / 2;
+    const int y = info.rcScrollBar.bottom - info.dxyLineButton - 3;
+    Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y);
+    for (int i = 0; i < 20 && !LastRowShown(); ++i) {
+        Mouse(MOUSEEVENTF_LEFTDOWN);
+        Mouse(MOUSEEVENTF_LEFTUP);
+        Settle();
+    }
+    EXPECT_TRUE(LastRowShown()) << "the scroll bar";
+
+    ASSERT_NO_FATAL_FAILURE(ScrollToTop());
+    ClickAt(tree, 60, 8);
+    Tap(VK_END);
+    EXPECT_EQ(tree->Selected(), last);
+    EXPECT_TRUE(LastRowShown()) << "End";
+    Tap(VK_HOME);
+    EXPECT_EQ(tree->Selected(), tree->Items().GetFirstNode());
+    for (int i = 0; i < 49; ++i) Tap(VK_DOWN);
+    EXPECT_EQ(tree->Selected(), last) << "Down through every row";
+    EXPECT_TRUE(LastRowShown());
+    ExpectRings(tree, StyleBorder(TsuiUIStyle::MacOS), "border after scrolling");
+    for (TsuiUIStyle look : kLooks) {
+        tree->SetUIStyle(look);
+        Settle();
+        SaveScreenShot(form.get(), std::string("tree-50-") + GetUIStyleName(look));
+    }
+}
+
+} // namespace
