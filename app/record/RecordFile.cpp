@@ -2,7 +2,7 @@
 
 #include "app/record/CipherLibrary.h"
 #include "framework/core/Exception.h"
-#include "framework/core/GbkText.h"
+#include "framework/core/WideText.h"
 
 #include <windows.h>
 
@@ -24,13 +24,6 @@ std::wstring& UnreadablePending() {
     static std::wstring path;
     return path;
 }
-
-std::wstring Widen(const std::string& gbk) {
-    const std::u16string wide = fw::GbkToUtf16(gbk);
-    return std::wstring(wide.begin(), wide.end());
-}
-
-std::string Narrow(const std::wstring& wide) { return fw::Utf16ToGbk(std::u16string(wide.begin(), wide.end())); }
 
 std::wstring FullPath(const std::wstring& name) {
     const DWORD n = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
@@ -110,7 +103,7 @@ void KeepForError(const std::wstring& path, std::string& error) {
     std::wstring keptName;
     const DWORD failure = KeepUnreadable(path, keptName);
     if (failure == 0 && !keptName.empty()) {
-        error += fw::Format("\nThe unreadable file was kept as \"%s\".", Narrow(keptName).c_str());
+        error += fw::Format("\nThe unreadable file was kept as \"%s\".", fw::WideToGbk(keptName).c_str());
     } else if (failure != 0) {
         UnreadablePending() = path;
         error += fw::Format("\nThe unreadable file could not be kept (%s); it will not be overwritten until it is.",
@@ -178,7 +171,7 @@ std::string RecordIoMessage(unsigned long error) {
 }
 
 RecordLoadResult LoadRecordFile(EntryBook& book) {
-    const std::wstring path = FullPath(Widen(RecordFileName));
+    const std::wstring path = FullPath(fw::GbkToWide(RecordFileName));
     RecordLoadResult result;
     Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                             nullptr));
@@ -216,7 +209,7 @@ namespace {
 
 // Lays `fields` into the shared buffer and replaces the file `name` with them.
 void WriteEnciphered(const std::string& name, const EncipheredBook& fields) {
-    const std::wstring path = FullPath(Widen(name));
+    const std::wstring path = FullPath(fw::GbkToWide(name));
     const std::string bytes = LayRecordFile(fields, SharedBuffer());
     KeepIfPending(path);
     ReplaceContents(path, bytes);

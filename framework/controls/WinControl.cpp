@@ -1,9 +1,10 @@
 #include "framework/controls/WinControl.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/WideText.h"
 #include "framework/graphics/FontCache.h"
-#include "framework/graphics/WideText.h"
 #include "framework/graphics/Win32Color.h"
+#include "framework/system/ErrorReport.h"
 
 #include <algorithm>
 #include <climits>
@@ -20,11 +21,6 @@ ATOM ObjectAtom() {
 
 // The control whose CreateWindowExW runs; its window's first message attaches it.
 thread_local WinControl* creatingControl = nullptr;
-
-WinControl::ErrorHandler& ErrorHandlerSlot() {
-    static WinControl::ErrorHandler handler;
-    return handler;
-}
 
 // The window procedure our class name stands for: DefWindowProcW, or the wrapped system class's.
 std::map<std::wstring, WNDPROC>& RegisteredClasses() {
@@ -178,11 +174,7 @@ LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, L
         Attach(hwnd, self);
     }
     Message m{msg, wParam, lParam, 0};
-    try {
-        self->windowProc_(m);
-    } catch (...) {
-        ReportException(std::current_exception());
-    }
+    Guarded([&] { self->windowProc_(m); });
     if (msg == WM_NCDESTROY) {
         RemovePropW(hwnd, MAKEINTATOM(ObjectAtom()));
         if (self->handle_ == hwnd) self->handle_ = nullptr;
@@ -190,27 +182,6 @@ LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, L
         self->trackingLeave_ = false;
     }
     return m.result;
-}
-
-void WinControl::SetErrorHandler(ErrorHandler handler) { ErrorHandlerSlot() = std::move(handler); }
-
-void WinControl::ReportException(std::exception_ptr e) {
-    if (ErrorHandlerSlot()) {
-        try {
-            ErrorHandlerSlot()(e);
-            return;
-        } catch (...) {
-            e = std::current_exception();
-        }
-    }
-    std::string text = "Unknown error";
-    try {
-        std::rethrow_exception(e);
-    } catch (const std::exception& ex) {
-        text = ex.what();
-    } catch (...) {
-    }
-    MessageBoxW(nullptr, GbkToWide(text).c_str(), L"Error", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }
 
 // --- children ---

@@ -133,12 +133,6 @@ public:
     KeyEvent OnKeyUp;
     KeyPressEvent OnKeyPress;
 
-    // Where an exception escaping a message handler goes (the application's error report);
-    // without one it is shown in a message box.
-    using ErrorHandler = std::function<void(std::exception_ptr)>;
-    static void SetErrorHandler(ErrorHandler handler);
-    static void ReportException(std::exception_ptr e);
-
 protected:
     virtual void CreateParams(WindowParams& params);
     // Creates the window from CreateParams; called by Handle().

@@ -2,10 +2,10 @@
 
 #include "framework/controls/WinControl.h"
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/WideText.h"
 #include "framework/forms/HintWindow.h"
 #include "framework/forms/Screen.h"
-#include "framework/graphics/Timer.h"
-#include "framework/graphics/WideText.h"
+#include "framework/system/ErrorReport.h"
 
 namespace fw {
 
@@ -14,16 +14,6 @@ namespace {
 constexpr UINT_PTR kHintShowTimer = 1;
 constexpr UINT_PTR kHintHideTimer = 2;
 const wchar_t kAppClass[] = L"TApplication";
-
-std::string ExceptionText(std::exception_ptr e) {
-    try {
-        std::rethrow_exception(e);
-    } catch (const std::exception& ex) {
-        return ex.what();
-    } catch (...) {
-        return "Unknown error";
-    }
-}
 
 // The window a control's message went to, or the nearest of ours above it.
 WinControl* OurControl(HWND h) {
@@ -35,8 +25,7 @@ WinControl* OurControl(HWND h) {
 } // namespace
 
 Application::Application() : Component(nullptr), module_(GetModuleHandleW(nullptr)) {
-    WinControl::SetErrorHandler([this](std::exception_ptr e) { HandleException(e); });
-    Timer::SetErrorHandler([this](std::exception_ptr e) { HandleException(e); });
+    SetErrorHandler([this](std::exception_ptr e) { ReportToUser(e); });
     Control::SetHintHook([this](Control* c) { HintMouseMove(c); });
 }
 
@@ -44,8 +33,7 @@ Application::~Application() {
     BeginDestroy();
     Control::SetHintHook(nullptr);
     DestroyComponents();
-    WinControl::SetErrorHandler(nullptr);
-    Timer::SetErrorHandler(nullptr);
+    SetErrorHandler(nullptr);
     if (handle_ != nullptr) DestroyWindow(handle_);
 }
 
@@ -102,12 +90,9 @@ void Application::SetTitle(const std::string& gbk) {
 LRESULT CALLBACK Application::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<Application*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    try {
-        return self->AppMessage(msg, wParam, lParam);
-    } catch (...) {
-        self->HandleException(std::current_exception());
-    }
-    return 0;
+    LRESULT result = 0;
+    Guarded([&] { result = self->AppMessage(msg, wParam, lParam); });
+    return result;
 }
 
 LRESULT Application::AppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -240,7 +225,9 @@ bool Application::PreviewKey(const MSG& msg) {
 
 // --- errors ---
 
-void Application::HandleException(std::exception_ptr e) {
+void Application::HandleException(std::exception_ptr e) noexcept { ReportError(e); }
+
+void Application::ReportToUser(std::exception_ptr e) {
     try {
         std::rethrow_exception(e);
     } catch (const std::exception& ex) {
@@ -250,7 +237,7 @@ void Application::HandleException(std::exception_ptr e) {
             ShowException(ex);
         }
     } catch (...) {
-        ShowException(Exception(ExceptionText(e)));
+        ShowException(Exception(ErrorText(e)));
     }
 }
 

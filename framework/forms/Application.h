@@ -76,8 +76,9 @@ public:
     // Replaces the default error report.
     ExceptionEvent OnException;
     // The error report for an exception that escaped a handler: OnException, or a message box
-    // with its text; the program goes on.
-    void HandleException(std::exception_ptr e);
+    // with its text; the program goes on. Never throws: when OnException itself fails, the
+    // original error is shown in a plain message box.
+    void HandleException(std::exception_ptr e) noexcept;
     void ShowException(const std::exception& e);
 
     // --- hints ---
@@ -98,6 +99,8 @@ private:
     LRESULT AppMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     bool ProcessMessage();
     bool PreviewKey(const MSG& msg);
+    // What the installed error report does: OnException, or ShowException.
+    void ReportToUser(std::exception_ptr e);
     void HintMouseMove(Control* control);
     void ShowHintNow();
 

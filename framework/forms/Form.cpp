@@ -5,7 +5,7 @@
 #include "framework/core/EnumInfo.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Screen.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <utility>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "framework/core/Exception.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "framework/graphics/Win32Color.h"
 #include "framework/imaging/BitmapFile.h"
 

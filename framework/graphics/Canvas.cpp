@@ -5,7 +5,7 @@
 #include "framework/graphics/FontCache.h"
 #include "framework/graphics/Icon.h"
 #include "framework/graphics/PixelBlit.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "framework/graphics/Win32Color.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "framework/graphics/FontCache.h"
 
 #include "framework/core/Exception.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <algorithm>
 #include <map>

@@ -1,7 +1,7 @@
 #include "framework/graphics/Icon.h"
 
 #include "framework/core/Exception.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <utility>
 

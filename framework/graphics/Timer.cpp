@@ -2,7 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exception.h"
-#include "framework/graphics/WideText.h"
+#include "framework/system/ErrorReport.h"
 
 #include <windows.h>
 
@@ -13,31 +13,11 @@ namespace fw {
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"VornikTimerWindow";
+constexpr wchar_t kWindowClass[] = L"TTimerWindow";
 
 std::unordered_map<std::uintptr_t, Timer*>& Timers() {
     static std::unordered_map<std::uintptr_t, Timer*> timers;
     return timers;
-}
-
-Timer::ErrorHandler& CurrentErrorHandler() {
-    static Timer::ErrorHandler handler;
-    return handler;
-}
-
-void ReportError(std::exception_ptr error) {
-    if (const Timer::ErrorHandler& handler = CurrentErrorHandler()) {
-        handler(error);
-        return;
-    }
-    std::string message = "Unknown error";
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        message = e.what();
-    } catch (...) {
-    }
-    MessageBoxW(nullptr, GbkToWide(message).c_str(), L"Vornik", MB_OK | MB_ICONERROR);
 }
 
 std::uintptr_t NextId() {
@@ -55,11 +35,7 @@ Dispatcher& CurrentDispatcher() {
 // The hidden window only relays WM_TIMER; exceptions stop here, never entering user32.
 LRESULT CALLBACK TimerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_TIMER) return DefWindowProcW(hwnd, message, wParam, lParam);
-    try {
-        CurrentDispatcher()(static_cast<std::uintptr_t>(wParam));
-    } catch (...) {
-        ReportError(std::current_exception());
-    }
+    Guarded([wParam] { CurrentDispatcher()(static_cast<std::uintptr_t>(wParam)); });
     return 0;
 }
 
@@ -100,8 +76,6 @@ const ClassInfo& Timer::StaticClass() {
                                        .Register();
     return info;
 }
-
-void Timer::SetErrorHandler(ErrorHandler handler) { CurrentErrorHandler() = std::move(handler); }
 
 void Timer::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;

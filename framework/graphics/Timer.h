@@ -7,8 +7,6 @@
 #include "framework/core/Event.h"
 
 #include <cstdint>
-#include <exception>
-#include <functional>
 
 namespace fw {
 
@@ -32,12 +30,6 @@ public:
     void Loaded() override;
 
     NotifyEvent OnTimer;
-
-    // Where an exception thrown by a timer handler goes, since it must not cross into user32;
-    // the application installs its error report here. Without one, the message is shown in
-    // a message box.
-    using ErrorHandler = std::function<void(std::exception_ptr)>;
-    static void SetErrorHandler(ErrorHandler handler);
 
 protected:
     // Runs OnTimer; derived timers may do more.

@@ -4,9 +4,10 @@
 #include "framework/controls/WinControl.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exception.h"
+#include "framework/core/WideText.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/graphics/WideText.h"
 #include "framework/menus/MenuPainter.h"
+#include "framework/system/ErrorReport.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,7 +18,7 @@ namespace fw {
 
 namespace {
 
-constexpr wchar_t kTrackingClass[] = L"VornikMenuTracking";
+constexpr wchar_t kTrackingClass[] = L"TMenuTracking";
 
 bool ChainEnabled(const MenuItem* item) {
     for (; item != nullptr && item->Parent() != nullptr; item = item->Parent())
@@ -302,14 +303,9 @@ bool Menu::DispatchMenuMessage(Message& m) {
 
 LRESULT CALLBACK Menu::TrackingWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Message m{msg, wParam, lParam, 0};
-    try {
-        if (DispatchMenuMessage(m)) return m.result;
-    } catch (...) {
-        // Never let an exception cross into user32.
-        WinControl::ReportException(std::current_exception());
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
+    bool handled = true;
+    Guarded([&] { handled = DispatchMenuMessage(m); });
+    return handled ? m.result : DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 HWND Menu::TrackingWindow() {

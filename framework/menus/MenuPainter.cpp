@@ -2,7 +2,7 @@
 
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/ImageList.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <windows.h>
 

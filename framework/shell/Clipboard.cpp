@@ -1,7 +1,7 @@
 #include "framework/shell/Clipboard.h"
 
 #include "framework/core/Exception.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <cstring>
 #include <cwchar>

@@ -1,6 +1,6 @@
 #include "framework/shell/ShellOpen.h"
 
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <objbase.h>
 #include <shellapi.h>

@@ -1,6 +1,6 @@
 #include "framework/shell/TrayIcon.h"
 
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <shellapi.h>
 

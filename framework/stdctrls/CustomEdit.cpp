@@ -2,7 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/GbkText.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 namespace fw {
 

@@ -1,7 +1,7 @@
 #include "framework/stdctrls/TreeView.h"
 
 #include "framework/core/ClassBuilder.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "framework/graphics/Win32Color.h"
 
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "framework/core/Font.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "skin/styles/SUIThemes.h"
 
 #include <cstddef>

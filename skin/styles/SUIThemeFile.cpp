@@ -5,7 +5,7 @@
 #include "framework/core/Properties.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "skin/styles/SUIPublic.h"
 
 #include <windows.h>

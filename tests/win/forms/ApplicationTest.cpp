@@ -7,11 +7,12 @@
 #include "framework/forms/HintWindow.h"
 #include "framework/graphics/Timer.h"
 #include "framework/forms/Screen.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using namespace fw;
 using fwtest::TestButton;
@@ -59,6 +60,21 @@ void RunWith(const std::function<bool()>& step) {
     };
     App().Run();
     EXPECT_FALSE(timedOut);
+}
+
+// Reads the text and caption of the message box on screen, if there is one, and answers it.
+bool AnswerMessageBox(std::wstring* text, std::wstring* caption = nullptr) {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    if (box == nullptr) return false;
+    wchar_t buffer[128] = {};
+    GetDlgItemTextW(box, 0xFFFF, buffer, 128);
+    *text = buffer;
+    if (caption != nullptr) {
+        GetWindowTextW(box, buffer, 128);
+        *caption = buffer;
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return true;
 }
 
 TEST(Application, TheTitleIsTheCaptionOfTheApplicationWindow) {
@@ -119,15 +135,7 @@ TEST(Application, AnExceptionInAClickHandlerIsReportedAndTheLoopGoesOn) {
             return false;
         }
         if (reported.empty()) {
-            // The report is a message box owned by one of our windows; read it and answer it.
-            HWND box = FindWindowW(L"#32770", nullptr);
-            if (box == nullptr) return false;
-            wchar_t text[128] = {};
-            GetDlgItemTextW(box, 0xFFFF, text, 128);
-            reported = text;
-            GetWindowTextW(box, text, 128);
-            boxTitle = text;
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            AnswerMessageBox(&reported, &boxTitle);
             return false;
         }
         if (clicks == 1) {
@@ -150,6 +158,43 @@ TEST(Application, OnExceptionReplacesTheReport) {
     fwtest::Click(Main()->button->Handle(), 5, 5);
     EXPECT_EQ(seen, "坏了") << "the exception did not cross into user32";
     Main()->button->OnClick.Clear();
+    App().OnException.Clear();
+}
+
+// An OnException that throws must not send its exception through user32, whichever entry point
+// the first error came through: the original error is then shown in a plain message box.
+TEST(Application, AnOnExceptionThatThrowsFallsBackToAMessageBoxFromEveryEntryPoint) {
+    App().OnException = [](Component*, const std::exception&) { throw Exception("report failed"); };
+    Main()->button->OnClick = [](Component*) { throw Exception("控件出错"); };
+    Main()->OnCloseQuery = [](Component*, bool&) { throw Exception("窗口出错"); };
+    Timer failing(nullptr);
+    failing.SetEnabled(false);
+    failing.SetInterval(10);
+    failing.OnTimer = [&](Component*) {
+        failing.SetEnabled(false);
+        throw Exception("定时器出错");
+    };
+    std::vector<std::wstring> shown;
+    int steps = 0;
+    RunWith([&] {
+        if (std::wstring text; AnswerMessageBox(&text)) {
+            shown.push_back(text);
+            return false;
+        }
+        switch (++steps) {
+        case 1: fwtest::PostClick(Main()->button->Handle(), 5, 5); return false;
+        case 3: PostMessageW(App().Handle(), WM_CLOSE, 0, 0); return false;
+        case 5: failing.SetEnabled(true); return false;
+        default:
+            if (steps < 7) return false;
+            App().Terminate();
+            return true;
+        }
+    });
+    EXPECT_EQ(shown, (std::vector<std::wstring>{GbkToWide("控件出错"), GbkToWide("窗口出错"), GbkToWide("定时器出错")}));
+    EXPECT_TRUE(Main()->Showing()) << "the failed close query kept the form";
+    Main()->button->OnClick.Clear();
+    Main()->OnCloseQuery.Clear();
     App().OnException.Clear();
 }
 

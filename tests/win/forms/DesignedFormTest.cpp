@@ -5,7 +5,7 @@
 
 #include "framework/core/DescriptionReader.h"
 #include "framework/forms/Screen.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <gtest/gtest.h>
 

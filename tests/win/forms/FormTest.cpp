@@ -6,7 +6,7 @@
 
 #include "framework/forms/Application.h"
 #include "framework/forms/Screen.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <gtest/gtest.h>
 

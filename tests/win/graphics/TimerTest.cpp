@@ -2,6 +2,7 @@
 #include "framework/graphics/Timer.h"
 
 #include "framework/core/Properties.h"
+#include "framework/system/ErrorReport.h"
 #include "tests/win/graphics/PixelTestUtil.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +70,7 @@ TEST(TimerTicks, ATimerMayDestroyItselfInItsHandler) {
 
 TEST(TimerTicks, ErrorsOfAHandlerGoToTheErrorHandlerAndTheTimerGoesOn) {
     std::string reported;
-    Timer::SetErrorHandler([&](std::exception_ptr e) {
+    fw::SetErrorHandler([&](std::exception_ptr e) {
         try {
             std::rethrow_exception(e);
         } catch (const fw::Exception& ex) {
@@ -85,7 +86,7 @@ TEST(TimerTicks, ErrorsOfAHandlerGoToTheErrorHandlerAndTheTimerGoesOn) {
     t.SetInterval(10);
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
     EXPECT_EQ(reported, "tick failed");
-    Timer::SetErrorHandler(nullptr);
+    fw::SetErrorHandler(nullptr);
 }
 
 TEST(TimerLifecycle, ADesignedTimerStartsOnlyOnceLoaded) {

@@ -5,7 +5,7 @@
 #include "framework/controls/CustomControl.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "framework/menus/MainMenu.h"
 #include "tests/win/menus/MenuTestSupport.h"
 

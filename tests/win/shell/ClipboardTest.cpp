@@ -1,7 +1,7 @@
 // The clipboard as text: Chinese text survives the trip through Unicode text, what other
 // programs put there as raw Unicode text is read right, and an empty clipboard reads as no
 // text.
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "framework/shell/Clipboard.h"
 
 #include <gtest/gtest.h>

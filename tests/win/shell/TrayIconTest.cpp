@@ -2,7 +2,7 @@
 // is no notification area reported by the result (not thrown), and the icon's callback
 // message reaching the window procedure of the window named in the record.
 #include "framework/forms/Form.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "framework/shell/ShellOpen.h"
 #include "framework/shell/TrayIcon.h"
 

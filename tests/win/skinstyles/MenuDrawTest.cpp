@@ -7,7 +7,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "framework/graphics/Win32Color.h"
 #include "skin/styles/SUIMenuDraw.h"
 #include "skin/styles/SUIThemes.h"

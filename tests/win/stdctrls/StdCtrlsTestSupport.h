@@ -7,7 +7,7 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Component.h"
 #include "framework/core/ComponentRef.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "skin/styles/SUIThemeFile.h"
 #include "skin/styles/SUIThemes.h"
 
