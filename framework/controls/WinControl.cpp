@@ -53,6 +53,12 @@ WinControl::~WinControl() {
     ReleaseColorBrush();
 }
 
+void WinControl::BeforeDestruction() {
+    BeginDestroy();
+    DestroyHandle();
+    Control::BeforeDestruction();
+}
+
 const ClassInfo& WinControl::StaticClass() {
     static const ClassInfo& info = ClassBuilder<WinControl>("TWinControl", Control::StaticClass())
                                        .AddBoolean("TabStop", &WinControl::TabStop, &WinControl::SetTabStop)

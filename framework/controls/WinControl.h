@@ -134,6 +134,9 @@ public:
     KeyPressEvent OnKeyPress;
 
 protected:
+    // The window goes while the object is whole, so a derived class's handlers of its last
+    // messages still find their members.
+    void BeforeDestruction() override;
     virtual void CreateParams(WindowParams& params);
     // Creates the window from CreateParams; called by Handle().
     virtual void CreateWnd();

@@ -53,6 +53,14 @@ Component::~Component() {
     DropFreeNotices();
 }
 
+void Component::operator delete(Component* c, std::destroying_delete_t) {
+    // The most derived object's address, for freeing once the destructors have run.
+    void* memory = dynamic_cast<void*>(c);
+    c->BeforeDestruction();
+    c->~Component();
+    ::operator delete(memory);
+}
+
 Component* Component::Components(int index) const {
     if (index < 0 || index >= ComponentCount()) throw Exception(Format("List index out of bounds (%d)", index));
     return components_[static_cast<size_t>(index)];

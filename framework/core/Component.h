@@ -6,6 +6,7 @@
 
 #include "framework/core/Persistent.h"
 
+#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -68,6 +69,11 @@ public:
     // The destructor runs it if nobody did; a derived destructor may run it first.
     void BeginDestroy();
 
+    // Deleting a component runs in two phases: BeforeDestruction while the object is still whole
+    // (whether its owner, a parent or any other `delete` destroys it), then the destructors.
+    // Overrides of BeforeDestruction may therefore use every member of the most derived class.
+    static void operator delete(Component* c, std::destroying_delete_t);
+
     // Asks to hear Notification(c, opRemove) when `c` is destroyed although `c` has another
     // owner (components of the same owner hear it anyway). Calls pair up with
     // RemoveFreeNotification: the notice stays until as many removals as requests.
@@ -84,6 +90,12 @@ public:
     // The description reader calls this with the enclosing object before reading the
     // component's properties; controls take it as their parent. The base does nothing.
     virtual void SetParentComponent(Component* parent);
+
+protected:
+    // The first phase of `delete`. A component that is not made with new (one on the stack)
+    // skips it, so destructors still clean up what an override would. Overrides that start the
+    // destruction early call BeginDestroy themselves; they call the base last and must not throw.
+    virtual void BeforeDestruction() {}
 
 private:
     void SetDestroyingFlag();

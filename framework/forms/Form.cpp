@@ -3,9 +3,10 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/DescriptionReader.h"
 #include "framework/core/EnumInfo.h"
+#include "framework/core/WideText.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Screen.h"
-#include "framework/core/WideText.h"
+#include "framework/system/ErrorReport.h"
 
 #include <utility>
 #include <vector>
@@ -33,8 +34,20 @@ Form::Form(Component* owner) : CustomControl(owner), activeControl_(*this), menu
 
 Form::~Form() {
     BeginDestroy();
-    if (!IsLoading()) OnDestroy(this);
+    DoDestroy();
     DestroyHandle();
+}
+
+void Form::BeforeDestruction() {
+    BeginDestroy();
+    DoDestroy();
+    CustomControl::BeforeDestruction();
+}
+
+void Form::DoDestroy() {
+    if (destroyFired_ || IsLoading()) return;
+    destroyFired_ = true;
+    Guarded([this] { OnDestroy(this); });
 }
 
 const EnumInfo& Form::BorderStyleInfo() {

@@ -133,10 +133,15 @@ public:
     CloseQueryEvent OnCloseQuery;
 
 protected:
+    // OnDestroy, then the window goes, while the derived form's members and children are whole.
+    void BeforeDestruction() override;
     void CreateParams(WindowParams& params) override;
     void HandleCreated() override;
     void VisibleChanged() override;
     virtual void DoCreate();
+    // Runs OnDestroy once (not for a form whose description is still being read); an error of
+    // the handler is reported, since destruction cannot stop.
+    void DoDestroy();
     virtual void DoClose(CloseAction& action);
     virtual void DoShow();
     virtual void DoHide();
@@ -168,6 +173,7 @@ private:
     bool modal_ = false;
     bool closing_ = false;
     bool showAfterLoad_ = false;
+    bool destroyFired_ = false;
     int modalResult_ = mrNone;
     ComponentRef<WinControl> activeControl_;
     ComponentRef<Component> menu_;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using namespace fw;
 using fwtest::Owned;
@@ -202,6 +203,36 @@ TEST(FormClose, EachCloseActionDoesWhatItSays) {
     f->Close();
     EXPECT_EQ(CloseCase::destroyed, before) << "freed only after the queued messages";
     EXPECT_TRUE(fwtest::PumpUntil([&] { return CloseCase::destroyed == before + 1; }));
+}
+
+// A form whose OnDestroy handler uses its own members and children, as a program's main form does.
+struct JournalForm : TestForm {
+    JournalForm(Component* owner, std::vector<std::string>& seen) : TestForm(owner) {
+        save = new TestButton(this);
+        save->SetParent(this);
+        save->SetCaption("保存");
+        OnDestroy = [this, &seen](Component*) {
+            seen.push_back(std::to_string(records) + " records");
+            seen.push_back(save->Caption());
+            seen.push_back(HandleAllocated() && IsWindow(Handle()) ? "window" : "no window");
+        };
+    }
+    ~JournalForm() override { records = -1; }
+    int records = 2;
+    TestButton* save;
+};
+
+TEST(FormDestroy, OnDestroyFindsTheFormWholeWhenItsOwnerDestroysItOrItIsDeleted) {
+    for (const bool byOwner : {true, false}) {
+        SCOPED_TRACE(byOwner ? "destroyed by its owner" : "deleted");
+        std::vector<std::string> seen;
+        auto* owner = new Component(nullptr);
+        auto* form = new JournalForm(owner, seen);
+        form->HandleNeeded();
+        if (!byOwner) delete form;
+        delete owner;
+        EXPECT_EQ(seen, (std::vector<std::string>{"2 records", "保存", "window"}));
+    }
 }
 
 TEST(FormModal, ShowModalReturnsTheResultAControlSets) {
