@@ -3,6 +3,7 @@
 #include "framework/controls/WinControl.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/EnumInfo.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/GbkText.h"
 
 #include <windowsx.h>
@@ -220,14 +221,8 @@ void Control::ParentFontChanged() {
 }
 
 void Control::SetFontSilently(const fw::Font& f) {
-    fontFromParent_ = true;
-    try {
-        font_.Assign(f);
-    } catch (...) {
-        fontFromParent_ = false;
-        throw;
-    }
-    fontFromParent_ = false;
+    FlagScope fromParent(fontFromParent_);
+    font_.Assign(f);
 }
 
 void Control::FontChanged() { Invalidate(); }

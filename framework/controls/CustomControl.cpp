@@ -1,6 +1,8 @@
 #include "framework/controls/CustomControl.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/FlagScope.h"
+#include "framework/graphics/CanvasHandleScope.h"
 
 namespace fw {
 
@@ -54,19 +56,11 @@ void CustomControl::Paint() { OnPaint(this); }
 
 void CustomControl::PaintWindow(HDC dc) {
     ReleaseWindowCanvas();
-    canvas_.SetHandle(dc);
+    CanvasHandleScope lent(canvas_, dc);
     canvas_.Font() = Font();
     canvas_.Brush().SetColor(GetColor());
-    painting_ = true;
-    try {
-        Paint();
-    } catch (...) {
-        painting_ = false;
-        canvas_.SetHandle(nullptr);
-        throw;
-    }
-    painting_ = false;
-    canvas_.SetHandle(nullptr);
+    FlagScope painting(painting_);
+    Paint();
 }
 
 void CustomControl::PaintHandler(HDC dc) {

@@ -1,6 +1,7 @@
 #include "framework/controls/DoubleBuffer.h"
 
 #include "framework/graphics/Canvas.h"
+#include "framework/system/SavedDCScope.h"
 
 namespace fw {
 
@@ -8,14 +9,10 @@ void DoubleBuffer::Paint(HDC target, int width, int height, const std::function<
     if (width <= 0 || height <= 0) return;
     if (bitmap_.Width() != width || bitmap_.Height() != height) bitmap_ = Bitmap(width, height);
     HDC dc = bitmap_.Canvas().Handle();
-    const int saved = SaveDC(dc);
-    try {
+    {
+        SavedDCScope saved(dc);
         paint(dc);
-    } catch (...) {
-        RestoreDC(dc, saved);
-        throw;
     }
-    RestoreDC(dc, saved);
     GdiFlush();
     BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
 }

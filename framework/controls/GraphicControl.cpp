@@ -1,6 +1,7 @@
 #include "framework/controls/GraphicControl.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/graphics/CanvasHandleScope.h"
 
 namespace fw {
 
@@ -18,16 +19,12 @@ void GraphicControl::WndProc(Message& m) {
         Control::WndProc(m);
         return;
     }
-    canvas_.SetHandle(reinterpret_cast<HDC>(m.wParam));
-    canvas_.Font() = Font();
-    canvas_.Brush().SetColor(GetColor());
-    try {
+    {
+        CanvasHandleScope lent(canvas_, reinterpret_cast<HDC>(m.wParam));
+        canvas_.Font() = Font();
+        canvas_.Brush().SetColor(GetColor());
         Paint();
-    } catch (...) {
-        canvas_.SetHandle(nullptr);
-        throw;
     }
-    canvas_.SetHandle(nullptr);
     m.result = 0;
 }
 

@@ -1,6 +1,7 @@
 #include "framework/controls/WinControl.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/WideText.h"
 #include "framework/graphics/FontCache.h"
 #include "framework/graphics/Win32Color.h"
@@ -351,28 +352,22 @@ void WinControl::Realign() {
 }
 
 void WinControl::AlignControls() {
-    aligning_ = true;
-    try {
-        Rect area = AlignArea();
-        for (Align kind : kAlignOrder) {
-            std::vector<std::pair<Control*, int>> group;
-            for (int i = 0; i < static_cast<int>(controls_.size()); ++i)
-                if (controls_[static_cast<size_t>(i)]->GetAlign() == kind && controls_[static_cast<size_t>(i)]->Visible())
-                    group.emplace_back(controls_[static_cast<size_t>(i)], i);
-            std::stable_sort(group.begin(), group.end(), [kind](const auto& a, const auto& b) {
-                return AlignsBefore(kind, a.first->BoundsRect(), a.second, b.first->BoundsRect(), b.second);
-            });
-            for (auto& [c, index] : group) {
-                const Rect target = AlignedBounds(kind, area, c->BoundsRect());
-                c->SetBounds(target.Left, target.Top, target.Width(), target.Height());
-                ConsumeAlignArea(kind, area, c->BoundsRect());
-            }
+    FlagScope aligning(aligning_);
+    Rect area = AlignArea();
+    for (Align kind : kAlignOrder) {
+        std::vector<std::pair<Control*, int>> group;
+        for (int i = 0; i < static_cast<int>(controls_.size()); ++i)
+            if (controls_[static_cast<size_t>(i)]->GetAlign() == kind && controls_[static_cast<size_t>(i)]->Visible())
+                group.emplace_back(controls_[static_cast<size_t>(i)], i);
+        std::stable_sort(group.begin(), group.end(), [kind](const auto& a, const auto& b) {
+            return AlignsBefore(kind, a.first->BoundsRect(), a.second, b.first->BoundsRect(), b.second);
+        });
+        for (auto& [c, index] : group) {
+            const Rect target = AlignedBounds(kind, area, c->BoundsRect());
+            c->SetBounds(target.Left, target.Top, target.Width(), target.Height());
+            ConsumeAlignArea(kind, area, c->BoundsRect());
         }
-    } catch (...) {
-        aligning_ = false;
-        throw;
     }
-    aligning_ = false;
 }
 
 // --- visibility, state, appearance ---

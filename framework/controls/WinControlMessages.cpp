@@ -3,6 +3,7 @@
 #include "framework/controls/WinControl.h"
 
 #include "framework/graphics/Win32Color.h"
+#include "framework/system/DeviceContextScope.h"
 
 namespace fw {
 
@@ -143,15 +144,8 @@ void WinControl::WMPaint(Message& m) {
         PaintHandler(reinterpret_cast<HDC>(m.wParam));
         return;
     }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
-    try {
-        PaintHandler(dc);
-    } catch (...) {
-        EndPaint(handle_, &ps);
-        throw;
-    }
-    EndPaint(handle_, &ps);
+    const DeviceContextScope paint = DeviceContextScope::Paint(handle_);
+    PaintHandler(paint.Handle());
 }
 
 void WinControl::WMPrintClient(Message& m) {

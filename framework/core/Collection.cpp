@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exception.h"
+#include "framework/core/UpdateScope.h"
 
 #include <algorithm>
 
@@ -84,15 +85,9 @@ void Collection::Move(int from, int to) {
 
 void Collection::Assign(const Collection& source) {
     if (&source == this) return;
-    BeginUpdate();
-    try {
-        while (!items_.empty()) Delete(Count() - 1);
-        for (const auto& item : source.items_) Add().Assign(*item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    UpdateScope update(*this);
+    while (!items_.empty()) Delete(Count() - 1);
+    for (const auto& item : source.items_) Add().Assign(*item);
 }
 
 std::unique_ptr<Collection> Collection::Clone() const {

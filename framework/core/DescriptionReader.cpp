@@ -6,6 +6,7 @@
 #include "framework/core/DescriptionLexer.h"
 #include "framework/core/GbkText.h"
 #include "framework/core/Properties.h"
+#include "framework/core/UpdateScope.h"
 
 #include <unordered_set>
 #include <vector>
@@ -357,19 +358,13 @@ private:
     void ReadItems(Component& holder, const PropertyInfo& p, Persistent& object, const std::string& path, const RawValue& v) {
         auto* collection = p.object ? dynamic_cast<Collection*>(p.object(object)) : nullptr;
         if (collection == nullptr) throw Exception(Format("Property %s is read-only", p.name.c_str()));
-        collection->BeginUpdate();
-        try {
-            collection->Clear();
-            for (const RawItem& raw : v.items) {
-                CollectionItem& item = collection->Add();
-                const std::string prefix = Format("%s[%d].", path.c_str(), collection->Count() - 1);
-                for (const RawAssignment& a : raw.properties) Apply(holder, item, prefix, a);
-            }
-        } catch (...) {
-            collection->EndUpdate();
-            throw;
+        UpdateScope update(*collection);
+        collection->Clear();
+        for (const RawItem& raw : v.items) {
+            CollectionItem& item = collection->Add();
+            const std::string prefix = Format("%s[%d].", path.c_str(), collection->Count() - 1);
+            for (const RawAssignment& a : raw.properties) Apply(holder, item, prefix, a);
         }
-        collection->EndUpdate();
     }
 
     Component* Lookup(const std::string& name) const {

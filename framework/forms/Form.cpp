@@ -3,11 +3,13 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/DescriptionReader.h"
 #include "framework/core/EnumInfo.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/WideText.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Screen.h"
 #include "framework/system/ErrorReport.h"
 
+#include <exception>
 #include <utility>
 #include <vector>
 
@@ -423,31 +425,25 @@ void Form::Close() {
         modalResult_ = mrCancel;
         return;
     }
-    closing_ = true;
-    try {
-        CloseAction action = CloseAction::None;
-        if (CloseQuery()) {
-            action = CloseAction::Hide;
-            DoClose(action);
-        }
-        const bool isMain = App().MainForm() == this;
-        switch (action) {
-        case CloseAction::None: break;
-        case CloseAction::Hide:
-            if (isMain) App().Terminate();
-            else Hide();
-            break;
-        case CloseAction::Free:
-            if (isMain) App().Terminate();
-            else Release();
-            break;
-        case CloseAction::Minimize: SetWindowState(WindowState::Minimized); break;
-        }
-    } catch (...) {
-        closing_ = false;
-        throw;
+    FlagScope closing(closing_);
+    CloseAction action = CloseAction::None;
+    if (CloseQuery()) {
+        action = CloseAction::Hide;
+        DoClose(action);
     }
-    closing_ = false;
+    const bool isMain = App().MainForm() == this;
+    switch (action) {
+    case CloseAction::None: break;
+    case CloseAction::Hide:
+        if (isMain) App().Terminate();
+        else Hide();
+        break;
+    case CloseAction::Free:
+        if (isMain) App().Terminate();
+        else Release();
+        break;
+    case CloseAction::Minimize: SetWindowState(WindowState::Minimized); break;
+    }
 }
 
 void Form::Release() { PostMessageW(Handle(), CM_RELEASE, 0, 0); }
@@ -479,33 +475,39 @@ int Form::ShowModal() {
         },
         reinterpret_cast<LPARAM>(&disabled));
     for (HWND w : disabled) EnableWindow(w, FALSE);
-    auto restore = [&] {
-        for (HWND w : disabled)
-            if (IsWindow(w)) EnableWindow(w, TRUE);
-        if (previous != nullptr && IsWindow(previous)) SetActiveWindow(previous);
-    };
+    // However the loop ends, the other windows come back; left by an error, the form is hidden too.
+    struct ModalEnd {
+        Form& form;
+        const std::vector<HWND>& disabled;
+        HWND previous;
+        int unwinding = std::uncaught_exceptions();
+        ~ModalEnd() {
+            form.modal_ = false;
+            if (std::uncaught_exceptions() > unwinding && form.HandleAllocated()) {
+                try {
+                    form.Hide();
+                } catch (...) {
+                    // The error that ended the loop is the one to report.
+                }
+            }
+            for (HWND w : disabled)
+                if (IsWindow(w)) EnableWindow(w, TRUE);
+            if (previous != nullptr && IsWindow(previous)) SetActiveWindow(previous);
+        }
+    } end{*this, disabled, previous};
     modal_ = true;
     modalResult_ = mrNone;
-    try {
-        Show();
-        SetActiveWindow(Handle());
-        do {
-            App().HandleMessage();
-            if (App().Terminated()) {
-                modalResult_ = mrCancel;
-            } else if (modalResult_ != mrNone) {
-                CloseModal();
-            }
-        } while (modalResult_ == mrNone);
-        Hide();
-    } catch (...) {
-        modal_ = false;
-        if (HandleAllocated()) Hide();
-        restore();
-        throw;
-    }
-    modal_ = false;
-    restore();
+    Show();
+    SetActiveWindow(Handle());
+    do {
+        App().HandleMessage();
+        if (App().Terminated()) {
+            modalResult_ = mrCancel;
+        } else if (modalResult_ != mrNone) {
+            CloseModal();
+        }
+    } while (modalResult_ == mrNone);
+    Hide();
     return modalResult_;
 }
 

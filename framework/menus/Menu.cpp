@@ -7,12 +7,16 @@
 #include "framework/core/WideText.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/menus/MenuPainter.h"
+#include "framework/system/DeviceContextScope.h"
 #include "framework/system/ErrorReport.h"
+#include "framework/system/SavedDCScope.h"
 
 #include <algorithm>
 #include <cctype>
 #include <exception>
+#include <memory>
 #include <string>
+#include <type_traits>
 
 namespace fw {
 
@@ -118,48 +122,45 @@ bool Menu::IsShortCut(const Message& keyMessage) {
 // --- native menus ---
 
 HMENU Menu::BuildMenu(const MenuItem& parent, bool bar) const {
-    HMENU menu = bar ? CreateMenu() : CreatePopupMenu();
+    // Destroyed with everything inserted so far unless it is complete.
+    std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&DestroyMenu)> menu(bar ? CreateMenu() : CreatePopupMenu(),
+                                                                             &DestroyMenu);
     if (menu == nullptr) throw Exception("Cannot create a menu");
-    try {
-        UINT position = 0;
-        for (int i = 0; i < parent.Count(); ++i) {
-            const MenuItem& item = *parent.Items(i);
-            if (!item.Visible()) continue;
-            MENUITEMINFOW info{};
-            info.cbSize = sizeof(info);
-            info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
-            info.wID = item.Command();
-            info.dwItemData = item.Command();
-            if (item.IsLine()) info.fType |= MFT_SEPARATOR;
-            if (OwnerDraw()) info.fType |= MFT_OWNERDRAW;
-            if (!item.Enabled()) info.fState |= MFS_DISABLED;
-            if (item.Checked()) info.fState |= MFS_CHECKED;
-            if (item.Default()) info.fState |= MFS_DEFAULT;
-            // Owner-drawn items carry no text: their accelerators are found by WM_MENUCHAR
-            // alike on every system.
-            std::wstring text;
-            if (!item.IsLine() && !OwnerDraw()) {
-                text = GbkToWide(item.Caption());
-                const std::string shortCut = ShortCutToText(item.ShortCut());
-                if (!bar && !shortCut.empty()) text += L"\t" + GbkToWide(shortCut);
-                info.fMask |= MIIM_STRING;
-                info.dwTypeData = text.data();
-            }
-            if (item.Count() > 0) {
-                info.fMask |= MIIM_SUBMENU;
-                info.hSubMenu = BuildMenu(item, false);
-            }
-            if (!InsertMenuItemW(menu, position, TRUE, &info)) {
-                if (info.hSubMenu != nullptr) DestroyMenu(info.hSubMenu);
-                throw Exception("Cannot add a menu item");
-            }
-            ++position;
+    UINT position = 0;
+    for (int i = 0; i < parent.Count(); ++i) {
+        const MenuItem& item = *parent.Items(i);
+        if (!item.Visible()) continue;
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+        info.wID = item.Command();
+        info.dwItemData = item.Command();
+        if (item.IsLine()) info.fType |= MFT_SEPARATOR;
+        if (OwnerDraw()) info.fType |= MFT_OWNERDRAW;
+        if (!item.Enabled()) info.fState |= MFS_DISABLED;
+        if (item.Checked()) info.fState |= MFS_CHECKED;
+        if (item.Default()) info.fState |= MFS_DEFAULT;
+        // Owner-drawn items carry no text: their accelerators are found by WM_MENUCHAR
+        // alike on every system.
+        std::wstring text;
+        if (!item.IsLine() && !OwnerDraw()) {
+            text = GbkToWide(item.Caption());
+            const std::string shortCut = ShortCutToText(item.ShortCut());
+            if (!bar && !shortCut.empty()) text += L"\t" + GbkToWide(shortCut);
+            info.fMask |= MIIM_STRING;
+            info.dwTypeData = text.data();
         }
-    } catch (...) {
-        DestroyMenu(menu);
-        throw;
+        if (item.Count() > 0) {
+            info.fMask |= MIIM_SUBMENU;
+            info.hSubMenu = BuildMenu(item, false);
+        }
+        if (!InsertMenuItemW(menu.get(), position, TRUE, &info)) {
+            if (info.hSubMenu != nullptr) DestroyMenu(info.hSubMenu);
+            throw Exception("Cannot add a menu item");
+        }
+        ++position;
     }
-    return menu;
+    return menu.release();
 }
 
 MenuItem* Menu::TrackItems(MenuItem& item, int x, int y, UINT flags) {
@@ -207,9 +208,9 @@ bool Menu::MeasureMessage(Message& m) {
     MenuItem* item = ItemOfData(mis->itemData);
     if (item == nullptr) return false;
     Menu* menu = item->GetParentMenu();
-    HDC dc = GetDC(nullptr);
-    try {
-        Canvas canvas(dc);
+    {
+        const DeviceContextScope screen = DeviceContextScope::Client(nullptr);
+        Canvas canvas(screen.Handle());
         canvas.Font() = MenuPainter::SystemMenuFont();
         const bool barItem = menu->IsMenuBar() && item->Parent() == menu->items_.get();
         const Size size = MenuPainter::DefaultSize(*item, canvas, barItem, menu->Images());
@@ -218,11 +219,7 @@ bool Menu::MeasureMessage(Message& m) {
         menu->MeasureItem(*item, canvas, width, height);
         mis->itemWidth = static_cast<UINT>(std::max(width, 0));
         mis->itemHeight = static_cast<UINT>(std::max(height, 0));
-    } catch (...) {
-        ReleaseDC(nullptr, dc);
-        throw;
     }
-    ReleaseDC(nullptr, dc);
     m.result = TRUE;
     return true;
 }
@@ -245,17 +242,13 @@ bool Menu::DrawMessage(Message& m) {
     if (dis->itemState & ODS_NOFOCUSRECT) state |= odNoFocusRect;
     // The handlers leave the context as they found it: the canvas restores its objects, and
     // the saved state undoes colours, modes and clipping.
-    const int saved = SaveDC(dis->hDC);
-    try {
+    {
+        SavedDCScope saved(dis->hDC);
         Canvas canvas(dis->hDC);
         canvas.Font() = MenuPainter::SystemMenuFont();
         const Rect rect{dis->rcItem.left, dis->rcItem.top, dis->rcItem.right, dis->rcItem.bottom};
         item->GetParentMenu()->DrawItem(*item, canvas, rect, state);
-    } catch (...) {
-        RestoreDC(dis->hDC, saved);
-        throw;
     }
-    RestoreDC(dis->hDC, saved);
     m.result = TRUE;
     return true;
 }

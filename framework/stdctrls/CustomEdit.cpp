@@ -1,6 +1,7 @@
 #include "framework/stdctrls/CustomEdit.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/GbkText.h"
 #include "framework/core/WideText.h"
 
@@ -64,26 +65,18 @@ std::wstring CustomEdit::WindowText() const {
 
 void CustomEdit::TextChanged() {
     if (takingWindowText_) return;  // the window shows it already
-    settingText_ = true;
-    try {
+    {
+        FlagScope setting(settingText_);
         NativeControl::TextChanged();
-    } catch (...) {
-        settingText_ = false;
-        throw;
     }
-    settingText_ = false;
     if (!IsLoading() && !IsDestroying()) Change();
 }
 
 void CustomEdit::TextFromWindow(const std::string& gbk) {
-    takingWindowText_ = true;
-    try {
+    {
+        FlagScope taking(takingWindowText_);
         SetCaption(gbk);
-    } catch (...) {
-        takingWindowText_ = false;
-        throw;
     }
-    takingWindowText_ = false;
     if (!IsLoading() && !IsDestroying()) Change();
 }
 

@@ -1,6 +1,7 @@
 #include "framework/stdctrls/Memo.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/FlagScope.h"
 
 namespace fw {
 
@@ -36,14 +37,10 @@ void Memo::LinesChanged() {
 }
 
 void Memo::TextChanged() {
-    updatingLines_ = true;
-    try {
+    {
+        FlagScope updating(updatingLines_);
         lines_.SetText(Text());
-    } catch (...) {
-        updatingLines_ = false;
-        throw;
     }
-    updatingLines_ = false;
     CustomEdit::TextChanged();
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/graphics/Win32Color.h"
+#include "framework/system/DeviceContextScope.h"
 
 #include <commctrl.h>
 
@@ -122,17 +123,10 @@ Rect NativeControl::FrameOuterRect() const {
 void NativeControl::WMNCPaint(Message& m) {
     DefaultHandler(m);
     if (borderWidth_ <= 0 || !HandleAllocated()) return;
-    HDC dc = GetWindowDC(Handle());
-    if (dc == nullptr) return;
+    const DeviceContextScope dc = DeviceContextScope::Window(Handle());
+    if (dc.Handle() == nullptr) return;
     const Rect outer = FrameOuterRect();
-    const Rect inner = outer.Inflate(-borderWidth_, -borderWidth_);
-    try {
-        PaintBorderFrame(dc, outer, inner);
-    } catch (...) {
-        ReleaseDC(Handle(), dc);
-        throw;
-    }
-    ReleaseDC(Handle(), dc);
+    PaintBorderFrame(dc.Handle(), outer, outer.Inflate(-borderWidth_, -borderWidth_));
 }
 
 void NativeControl::PaintBorderFrame(HDC windowDc, const Rect& outer, const Rect& inner) {

@@ -1,6 +1,7 @@
 #include "framework/stdctrls/TreeNodes.h"
 
 #include "framework/core/Exception.h"
+#include "framework/core/FlagScope.h"
 #include "framework/stdctrls/TreeView.h"
 
 #include <algorithm>
@@ -101,16 +102,10 @@ void TreeNodes::Delete(TreeNode* node) {
 
 void TreeNodes::Clear() {
     if (roots_.empty()) return;
-    clearing_ = true;
-    try {
-        view_.RemovingAll();
-    } catch (...) {
-        clearing_ = false;
-        throw;
-    }
+    FlagScope clearing(clearing_);
+    view_.RemovingAll();
     roots_.clear();
     count_ = 0;
-    clearing_ = false;
 }
 
 void TreeNodes::BeginUpdate() {

@@ -1,10 +1,14 @@
 #include "framework/stdctrls/TreeView.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/FlagScope.h"
+#include "framework/core/UpdateScope.h"
 #include "framework/core/WideText.h"
 #include "framework/graphics/Win32Color.h"
 
 #include <cstring>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace fw {
@@ -80,19 +84,15 @@ void TreeView::CreateParams(WindowParams& params) {
 void TreeView::HandleCreated() {
     NativeControl::HandleCreated();
     HWND h = Handle();
-    quiet_ = true;
-    try {
+    {
+        FlagScope quiet(quiet_);
         SendMessageW(h, TVM_SETINDENT, static_cast<WPARAM>(indent_), 0);
         SendMessageW(h, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRgb(GetColor())));
         SendMessageW(h, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRgb(Font().Color())));
         ApplyImages();
         for (int i = 0; i < items_.TopLevelCount(); ++i) InsertItem(items_.TopLevelItem(i));
         if (selected_ != nullptr) SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected_->item_));
-    } catch (...) {
-        quiet_ = false;
-        throw;
     }
-    quiet_ = false;
     if (items_.Updating()) SetRedraw(false);
 }
 
@@ -255,18 +255,12 @@ void TreeView::SetSelected(TreeNode* node) {
 }
 
 void TreeView::ForceSelection(TreeNode* node) {
-    forcing_ = true;
-    try {
-        if (HandleAllocated()) {
-            reported_ = false;
-            SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node ? node->item_ : nullptr));
-        }
-        if (!HandleAllocated() || !reported_) SelectionReported(node);
-    } catch (...) {
-        forcing_ = false;
-        throw;
+    FlagScope forcing(forcing_);
+    if (HandleAllocated()) {
+        reported_ = false;
+        SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node ? node->item_ : nullptr));
     }
-    forcing_ = false;
+    if (!HandleAllocated() || !reported_) SelectionReported(node);
 }
 
 void TreeView::SelectionReported(TreeNode* node) {
@@ -419,19 +413,14 @@ void TreeView::ImagesChanged() {
 }
 
 void TreeView::ApplyImages() {
-    HIMAGELIST normal = images_ ? images_->CreateNativeList() : nullptr;
-    HIMAGELIST state = nullptr;
-    try {
-        state = stateImages_ ? stateImages_->CreateNativeList() : nullptr;
-    } catch (...) {
-        if (normal != nullptr) ImageList_Destroy(normal);
-        throw;
-    }
-    SendMessageW(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(normal));
-    SendMessageW(Handle(), TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(state));
+    using NativeList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, decltype(&ImageList_Destroy)>;
+    NativeList normal(images_ ? images_->CreateNativeList() : nullptr, &ImageList_Destroy);
+    NativeList state(stateImages_ ? stateImages_->CreateNativeList() : nullptr, &ImageList_Destroy);
+    SendMessageW(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(normal.get()));
+    SendMessageW(Handle(), TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(state.get()));
     ReleaseImages();
-    nativeImages_ = normal;
-    nativeStateImages_ = state;
+    nativeImages_ = normal.release();
+    nativeStateImages_ = state.release();
 }
 
 void TreeView::ReleaseImages() {
@@ -454,9 +443,9 @@ void TreeView::Notification(Component* c, Operation operation) {
 // --- designed nodes ---
 
 Collection& TreeView::ItemsDescription() {
-    describing_ = true;
-    description_.BeginUpdate();
-    try {
+    {
+        FlagScope describing(describing_);
+        UpdateScope update(description_);
         description_.Clear();
         for (TreeNode* n = items_.GetFirstNode(); n != nullptr; n = n->GetNext()) {
             TreeNodeItem& item = description_.Add();
@@ -465,13 +454,7 @@ Collection& TreeView::ItemsDescription() {
             item.SetSelectedIndex(n->SelectedIndex());
             item.SetLevel(n->Level());
         }
-    } catch (...) {
-        description_.EndUpdate();
-        describing_ = false;
-        throw;
     }
-    description_.EndUpdate();
-    describing_ = false;
     return description_;
 }
 
@@ -483,23 +466,17 @@ void TreeView::ItemsDescriptionChanged() {
         if (level > previous + 1) throw Exception(Format("Tree item %d has level %d after level %d", i, level, previous));
         previous = level;
     }
-    items_.BeginUpdate();
-    try {
-        items_.Clear();
-        std::vector<TreeNode*> lastAt;
-        for (int i = 0; i < description_.Count(); ++i) {
-            const TreeNodeItem& d = description_.Item(i);
-            lastAt.resize(static_cast<size_t>(d.Level()));
-            TreeNode* node = items_.AddChild(lastAt.empty() ? nullptr : lastAt.back(), d.Text());
-            node->SetImageIndex(d.ImageIndex());
-            node->SetSelectedIndex(d.SelectedIndex());
-            lastAt.push_back(node);
-        }
-    } catch (...) {
-        items_.EndUpdate();
-        throw;
+    UpdateScope update(items_);
+    items_.Clear();
+    std::vector<TreeNode*> lastAt;
+    for (int i = 0; i < description_.Count(); ++i) {
+        const TreeNodeItem& d = description_.Item(i);
+        lastAt.resize(static_cast<size_t>(d.Level()));
+        TreeNode* node = items_.AddChild(lastAt.empty() ? nullptr : lastAt.back(), d.Text());
+        node->SetImageIndex(d.ImageIndex());
+        node->SetSelectedIndex(d.SelectedIndex());
+        lastAt.push_back(node);
     }
-    items_.EndUpdate();
 }
 
 } // namespace fw

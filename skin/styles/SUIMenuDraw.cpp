@@ -4,6 +4,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/core/WideText.h"
+#include "framework/system/DeviceContextScope.h"
 #include "skin/styles/SUIThemes.h"
 
 #include <cstddef>
@@ -62,18 +63,10 @@ void DrawMenuWindowBorder(fw::Canvas& canvas, const fw::Rect& w, fw::Color borde
 void DrawMenuWindowBorder(HWND window, fw::Color borderColor, fw::Color edgeColor) {
     RECT bounds;
     if (window == nullptr || !GetWindowRect(window, &bounds)) return;
-    HWND desktop = GetDesktopWindow();
-    HDC dc = GetWindowDC(desktop);
-    if (dc == nullptr) return;
-    try {
-        fw::Canvas canvas(dc);
-        DrawMenuWindowBorder(canvas, fw::Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}, borderColor,
-                             edgeColor);
-    } catch (...) {
-        ReleaseDC(desktop, dc);
-        throw;
-    }
-    ReleaseDC(desktop, dc);
+    const fw::DeviceContextScope dc = fw::DeviceContextScope::Window(GetDesktopWindow());
+    if (dc.Handle() == nullptr) return;
+    fw::Canvas canvas(dc.Handle());
+    DrawMenuWindowBorder(canvas, fw::Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}, borderColor, edgeColor);
 }
 
 void SetSystemMenuFont(fw::Font& font) {

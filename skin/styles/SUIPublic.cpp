@@ -10,6 +10,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/ImageList.h"
+#include "framework/system/DeviceContextScope.h"
 #include "skin/styles/SUIDrawLayout.h"
 #include "skin/styles/SUIThemes.h"
 
@@ -106,17 +107,11 @@ void DrawControlBorder(fw::WinControl* control, fw::Color outerColor, fw::Color 
     RECT bounds;
     if (!GetWindowRect(window, &bounds)) return;
     const fw::Rect whole{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
-    HDC dc = GetWindowDC(window);
-    if (dc == nullptr) return;
-    try {
-        fw::Canvas canvas(dc);
-        FrameRectColor(canvas, whole, outerColor);
-        FrameRectColor(canvas, whole.Inflate(-1, -1), innerColor);
-    } catch (...) {
-        ReleaseDC(window, dc);
-        throw;
-    }
-    ReleaseDC(window, dc);
+    const fw::DeviceContextScope dc = fw::DeviceContextScope::Window(window);
+    if (dc.Handle() == nullptr) return;
+    fw::Canvas canvas(dc.Handle());
+    FrameRectColor(canvas, whole, outerColor);
+    FrameRectColor(canvas, whole.Inflate(-1, -1), innerColor);
 }
 
 void DrawParentBackground(fw::Canvas& canvas, fw::Control* control) {
