@@ -209,7 +209,6 @@ private:
     bool InputAllowed() const;
     void InsertControl(Control* c);
     void RemoveControl(Control* c);
-    void UpdateShowing();
     void TrackMouse(Point p);
     void UpdateBoundsFromHandle();
     void ReleaseColorBrush();

@@ -1,14 +1,14 @@
 #pragma once
 // Registration of a class and its published properties, done once in the class's StaticClass():
 //
-//   const fw::ClassInfo& TsuiButton::StaticClass() {
+//   const fw::ClassInfo& TGauge::StaticClass() {
 //       static const fw::ClassInfo& info =
-//           fw::ClassBuilder<TsuiButton>("TsuiButton", fw::Control::StaticClass())
-//               .AddText("Caption", &TsuiButton::Caption, &TsuiButton::SetCaption)
-//               .AddEnum("UIStyle", UIStyleInfo(), &TsuiButton::UIStyle, &TsuiButton::SetUIStyle)
-//               .AddReference("FileTheme", &TsuiButton::FileTheme, &TsuiButton::SetFileTheme)
-//               .AddFont("Font", &TsuiButton::Font, &TsuiButton::SetFont)
-//               .AddEvent("OnClick", &TsuiButton::OnClick)
+//           fw::ClassBuilder<TGauge>("TGauge", fw::Control::StaticClass())
+//               .AddText("Caption", &TGauge::Caption, &TGauge::SetCaption)
+//               .AddEnum("Kind", GaugeKindInfo(), &TGauge::Kind, &TGauge::SetKind)
+//               .AddReference("PopupMenu", &TGauge::PopupMenu, &TGauge::SetPopupMenu)
+//               .AddFont("Font", &TGauge::Font, &TGauge::SetFont)
+//               .AddEvent("OnClick", &TGauge::OnClick)
 //               .Register();
 //       return info;
 //   }

@@ -2,16 +2,16 @@
 // Reads a designed window: a UTF-8 text of nested objects and property assignments.
 //
 //   object Form1: TForm1                  // root: name and class
-//     Caption = '我的Vornik'               // text ('' is a quote; #13 a character code; '+' joins)
+//     Caption = '我的记事本'               // text ('' is a quote; #13 a character code; '+' joins)
 //     Left = 192                          // integers, also $00E7E7E7
 //     Color = clBtnFace                   // identifiers: enumeration values, colours, True/False
 //     Font.Style = [fsBold]               // sets; Sub.Prop paths
 //     OnCreate = FormCreate               // event: a handler method registered by the root's class
-//     object suiForm1: TsuiForm           // a component owned by the root, shown inside Form1
-//       FileTheme = suiFileTheme1         // reference, resolved once every object exists; nil for none
-//       TitleBarButtons = <               // collection items
+//     object Panel1: TPanel               // a component owned by the root, shown inside Form1
+//       PopupMenu = PopupMenu1            // reference, resolved once every object exists; nil for none
+//       Buttons = <                       // collection items
 //         item
-//           ButtonType = suiControlBox
+//           Kind = bkClose
 //         end>
 //       Items.Strings = ('a' 'b')         // string list
 //     end

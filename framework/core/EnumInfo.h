@@ -1,5 +1,5 @@
 #pragma once
-// A table of value names for one enumeration type ("TsuiUIStyle": FromThemeFile, MacOS, ...),
+// A table of value names for one enumeration type ("TAlign": alNone, alTop, ...),
 // a set's element type (bit i = value i), or the identifiers an integer property accepts
 // (charset names, cursor names).
 

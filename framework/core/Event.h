@@ -1,6 +1,6 @@
 #pragma once
 // Event slots ("OnClick") and named handlers. A designed window names its handlers
-// ("OnClick = suiButton3Click"); the root's class registers those methods, and the reader
+// ("OnClick = Button3Click"); the root's class registers those methods, and the reader
 // binds the slot to the root's method through an EventHandler (name plus type-erased function).
 
 #include "framework/core/Exception.h"

@@ -16,7 +16,7 @@ public:
     // The registered class of the object's dynamic type. Every registered class overrides it:
     //   const fw::ClassInfo& ClassType() const override { return StaticClass(); }
     virtual const ClassInfo& ClassType() const;
-    // The registered class name, e.g. "TsuiButton".
+    // The registered class name, e.g. "TButton".
     std::string ClassName() const;
 
 protected:

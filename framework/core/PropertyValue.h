@@ -67,7 +67,7 @@ public:
     const fw::Collection& AsCollection() const;
     const EventHandler& AsEvent() const;
 
-    // A short readable form for messages: 12, True, MacOS, 'text', [fsBold], suiForm1, ...
+    // A short readable form for messages: 12, True, alClient, 'text', [fsBold], Panel1, ...
     std::string ToString() const;
 
 private:

@@ -19,7 +19,7 @@ namespace {
 
 HRSRC FindDescription(const std::string& name) {
     const std::wstring wide = GbkToWide(name);
-    return FindResourceW(GetModuleHandleW(nullptr), wide.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    return FindResourceW(GetModuleHandleW(nullptr), wide.c_str(), RT_RCDATA);
 }
 
 Rect CentredIn(const Rect& area, int width, int height) {
