@@ -63,6 +63,8 @@ public:
     void ProcessMessages();
     // Runs one message, waiting for it if none is queued.
     void HandleMessage();
+    // Runs one queued message, if there is one; false when the queue was empty.
+    bool ProcessMessage();
     // Ends the message loop (the current message and those before the quit notice still run).
     void Terminate();
     bool Terminated() const { return terminated_; }
@@ -97,7 +99,6 @@ public:
 private:
     static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT AppMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-    bool ProcessMessage();
     bool PreviewKey(const MSG& msg);
     // What the installed error report does: OnException, or ShowException.
     void ReportToUser(std::exception_ptr e);

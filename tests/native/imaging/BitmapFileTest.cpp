@@ -12,12 +12,12 @@ using fw::DecodeBitmapFile;
 using fw::EncodeBitmapFile;
 using fw::MakePixel;
 using fw::PixelImage;
-using imaging_test::BmpSpec;
+using imaging_test::BmpLayout;
 using imaging_test::BuildBmp;
 
 namespace {
 
-PixelImage Decode(const BmpSpec& spec) { return DecodeBitmapFile(BuildBmp(spec)); }
+PixelImage Decode(const BmpLayout& layout) { return DecodeBitmapFile(BuildBmp(layout)); }
 
 // Expects the file to be refused with a message containing `fragment`.
 void ExpectRefused(const std::vector<uint8_t>& file, const std::string& fragment) {
@@ -28,10 +28,10 @@ void ExpectRefused(const std::vector<uint8_t>& file, const std::string& fragment
         EXPECT_NE(e.Message().find(fragment), std::string::npos) << e.Message();
     }
 }
-void ExpectRefused(const BmpSpec& spec, const std::string& fragment) { ExpectRefused(BuildBmp(spec), fragment); }
+void ExpectRefused(const BmpLayout& layout, const std::string& fragment) { ExpectRefused(BuildBmp(layout), fragment); }
 
-BmpSpec Indexed(int bits, int width, int height, std::vector<uint32_t> palette, std::vector<uint8_t> pixels) {
-    BmpSpec s;
+BmpLayout Indexed(int bits, int width, int height, std::vector<uint32_t> palette, std::vector<uint8_t> pixels) {
+    BmpLayout s;
     s.bitCount = static_cast<uint16_t>(bits);
     s.width = width;
     s.height = height;
@@ -41,8 +41,8 @@ BmpSpec Indexed(int bits, int width, int height, std::vector<uint32_t> palette, 
     return s;
 }
 
-BmpSpec Rgb16(std::vector<uint32_t> masks, std::vector<uint16_t> values) {
-    BmpSpec s;
+BmpLayout Rgb16(std::vector<uint32_t> masks, std::vector<uint16_t> values) {
+    BmpLayout s;
     s.bitCount = 16;
     s.width = static_cast<int32_t>(values.size());
     s.compression = masks.empty() ? 0 : 3;
@@ -55,8 +55,8 @@ BmpSpec Rgb16(std::vector<uint32_t> masks, std::vector<uint16_t> values) {
     return s;
 }
 
-BmpSpec Rgb32(std::vector<uint32_t> masks, uint32_t headerSize, std::vector<uint32_t> values) {
-    BmpSpec s;
+BmpLayout Rgb32(std::vector<uint32_t> masks, uint32_t headerSize, std::vector<uint32_t> values) {
+    BmpLayout s;
     s.bitCount = 32;
     s.headerSize = headerSize;
     s.width = static_cast<int32_t>(values.size());
@@ -100,7 +100,7 @@ TEST(BitmapFileIndexed, FourAndEightBitPixelsLookUpThePalette) {
 }
 
 TEST(BitmapFileIndexed, NegativeHeightMeansTopDownRows) {
-    BmpSpec s = Indexed(8, 1, -2, {0xFF0000, 0x0000FF}, {0, 0, 0, 0, 1, 0, 0, 0});
+    BmpLayout s = Indexed(8, 1, -2, {0xFF0000, 0x0000FF}, {0, 0, 0, 0, 1, 0, 0, 0});
     const PixelImage image = Decode(s);
     ASSERT_EQ(image.Height(), 2);
     EXPECT_EQ(image.Pixel(0, 0), kRed);
@@ -111,7 +111,7 @@ TEST(BitmapFileIndexed, ZeroColourCountMeansAFullPalette) {
     std::vector<uint32_t> palette(16);
     for (uint32_t i = 0; i < 16; ++i)
         palette[i] = i * 0x111111;
-    BmpSpec s = Indexed(4, 2, 1, palette, {0xF7, 0, 0, 0});
+    BmpLayout s = Indexed(4, 2, 1, palette, {0xF7, 0, 0, 0});
     s.colorsUsed = 0;
     const PixelImage image = Decode(s);
     EXPECT_EQ(image.Pixel(0, 0), MakePixel(0xFF, 0xFF, 0xFF));
@@ -125,7 +125,7 @@ TEST(BitmapFileIndexed, ShortPaletteWorksUntilAPixelReachesBeyondIt) {
 
 TEST(BitmapFileIndexed, ImplicitPaletteIsCutAtThePixelData) {
     // An 8-bit file with no colour count whose pixel data starts after three entries.
-    BmpSpec s = Indexed(8, 3, 1, {0xFF0000, 0x00FF00, 0x0000FF}, {2, 1, 0, 0});
+    BmpLayout s = Indexed(8, 3, 1, {0xFF0000, 0x00FF00, 0x0000FF}, {2, 1, 0, 0});
     s.colorsUsed = 0;
     const PixelImage image = Decode(s);
     EXPECT_EQ(image.Pixel(0, 0), kBlue);
@@ -135,7 +135,7 @@ TEST(BitmapFileIndexed, ImplicitPaletteIsCutAtThePixelData) {
 }
 
 TEST(BitmapFileIndexed, ExplicitPaletteRunningPastTheFileIsRefused) {
-    BmpSpec s = Indexed(8, 1, 1, {0xFF0000}, {0, 0, 0, 0});
+    BmpLayout s = Indexed(8, 1, 1, {0xFF0000}, {0, 0, 0, 0});
     s.colorsUsed = 0x12345678;
     ExpectRefused(s, "palette of 305419896 colours runs past the end");
 }
@@ -148,7 +148,7 @@ TEST(BitmapFileIndexed, OversizedPaletteUsesItsFirstEntries) {
 }
 
 TEST(BitmapFileIndexed, Os2CoreHeaderHasThreeBytePaletteEntries) {
-    BmpSpec s = Indexed(8, 2, 1, {0xFF0000, 0x0000FF}, {1, 0, 0, 0});
+    BmpLayout s = Indexed(8, 2, 1, {0xFF0000, 0x0000FF}, {1, 0, 0, 0});
     s.headerSize = 12;
     s.colorsUsed = 0;
     const PixelImage image = Decode(s);
@@ -158,7 +158,7 @@ TEST(BitmapFileIndexed, Os2CoreHeaderHasThreeBytePaletteEntries) {
 
 TEST(BitmapFileIndexed, ShortOs2V2HeaderReadsOnlyTheFieldsItHas) {
     // 16 bytes: size, width, height, planes and bit count; no compression, no colour count.
-    BmpSpec s = Indexed(1, 2, 1, {0xFF0000, 0x0000FF}, {0x40, 0, 0, 0});
+    BmpLayout s = Indexed(1, 2, 1, {0xFF0000, 0x0000FF}, {0x40, 0, 0, 0});
     s.headerSize = 16;
     const PixelImage image = Decode(s);
     EXPECT_EQ(image.Pixel(0, 0), kRed);
@@ -193,13 +193,13 @@ TEST(BitmapFileTrueColour, BadBitFieldsAreRefused) {
     ExpectRefused(Rgb16({0xF800, 0x0FE0, 0x001F}, {0}), "masks overlap");
     ExpectRefused(Rgb16({0xF000, 0x07E0, 0x0A01}, {0}), "not a contiguous run");
     ExpectRefused(Rgb16({0x1F0000, 0x07E0, 0x001F}, {0}), "does not fit in 16-bit pixels");
-    BmpSpec missing = Rgb16({}, {0});
+    BmpLayout missing = Rgb16({}, {0});
     missing.compression = 3;
     ExpectRefused(missing, "colour masks are missing");
 }
 
 TEST(BitmapFileTrueColour, TwentyFourBitRowsArePadded) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 2;
     s.pixels = {0xFF, 0, 0, 0, 0xFF, 0, 0xEE, 0xEE, // bottom: blue, green, padding
@@ -231,14 +231,14 @@ TEST(BitmapFileTrueColour, OtherThirtyTwoBitLayoutsAreConvertedWithoutAlpha) {
 }
 
 TEST(BitmapFileTrueColour, AlphaBitFieldsAfterAFortyByteHeader) {
-    BmpSpec s = Rgb32({0xFF, 0xFF00, 0xFF0000, 0xFF000000}, 40, {0x00332211});
+    BmpLayout s = Rgb32({0xFF, 0xFF00, 0xFF0000, 0xFF000000}, 40, {0x00332211});
     s.compression = 6;
     EXPECT_EQ(Decode(s).Pixel(0, 0), MakePixel(0x11, 0x22, 0x33));
 }
 
 TEST(BitmapFileHeaders, AcceptedHeaderSizes) {
     for (uint32_t size : {12u, 16u, 20u, 24u, 36u, 40u, 52u, 56u, 64u, 108u, 124u}) {
-        BmpSpec s = Indexed(8, 1, 1, {0x00FF00}, {0, 0, 0, 0});
+        BmpLayout s = Indexed(8, 1, 1, {0x00FF00}, {0, 0, 0, 0});
         s.headerSize = size;
         s.colorsUsed = 0;
         EXPECT_EQ(Decode(s).Pixel(0, 0), kGreen) << size;
@@ -257,7 +257,7 @@ TEST(BitmapFileHeaders, AcceptedHeaderSizes) {
 }
 
 TEST(BitmapFileHeaders, RefusesBadFormats) {
-    BmpSpec s = Indexed(8, 1, 1, {0}, {0, 0, 0, 0});
+    BmpLayout s = Indexed(8, 1, 1, {0}, {0, 0, 0, 0});
     s.bitCount = 3;
     ExpectRefused(s, "Unsupported bit count 3");
     s.bitCount = 2;
@@ -290,7 +290,7 @@ TEST(BitmapFileHeaders, RefusesBadFormats) {
 }
 
 TEST(BitmapFileHeaders, RefusesBadDimensions) {
-    BmpSpec s = Indexed(8, 1, 1, {0}, std::vector<uint8_t>(64, 0));
+    BmpLayout s = Indexed(8, 1, 1, {0}, std::vector<uint8_t>(64, 0));
     s.width = 0;
     ExpectRefused(s, "invalid width of 0");
     s.width = -5;
@@ -310,7 +310,7 @@ TEST(BitmapFileHeaders, RefusesBadDimensions) {
 }
 
 TEST(BitmapFileHeaders, DimensionsMustFitTheDataBeforeAnythingIsAllocated) {
-    BmpSpec s = Indexed(8, 8000, 8000, {0}, std::vector<uint8_t>(100, 0));
+    BmpLayout s = Indexed(8, 8000, 8000, {0}, std::vector<uint8_t>(100, 0));
     s.bitCount = 24;
     s.palette.clear();
     s.colorsUsed = 0;
@@ -318,7 +318,7 @@ TEST(BitmapFileHeaders, DimensionsMustFitTheDataBeforeAnythingIsAllocated) {
 }
 
 TEST(BitmapFileHeaders, FileSizeAndOffsetsAreChecked) {
-    BmpSpec s = Indexed(8, 2, 1, {0xFF0000}, {0, 0, 0, 0});
+    BmpLayout s = Indexed(8, 2, 1, {0xFF0000}, {0, 0, 0, 0});
     s.fileSize = 1000;
     ExpectRefused(s, "header gives 1000 bytes, only 62 are present");
     s.fileSize = 20; // a smaller size field is a harmless slip
@@ -334,7 +334,7 @@ TEST(BitmapFileHeaders, FileSizeAndOffsetsAreChecked) {
 }
 
 TEST(BitmapFileHeaders, ImplausibleResolutionIsRefused) {
-    BmpSpec s = Indexed(8, 1, 1, {0}, {0, 0, 0, 0});
+    BmpLayout s = Indexed(8, 1, 1, {0}, {0, 0, 0, 0});
     s.xPelsPerMeter = 30000000;
     ExpectRefused(s, "resolution of 30000000 pixels per metre");
     s.xPelsPerMeter = 0;

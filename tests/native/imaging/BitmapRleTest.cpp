@@ -8,7 +8,7 @@ using fw::BitmapFileError;
 using fw::DecodeBitmapFile;
 using fw::MakePixel;
 using fw::PixelImage;
-using imaging_test::BmpSpec;
+using imaging_test::BmpLayout;
 using imaging_test::BuildBmp;
 
 namespace {
@@ -16,8 +16,8 @@ namespace {
 const uint32_t kBackground = MakePixel(1, 1, 1);
 const std::vector<uint32_t> kPalette = {0x010101, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x808080};
 
-BmpSpec Rle(int bits, int width, int height, std::vector<uint8_t> stream) {
-    BmpSpec s;
+BmpLayout Rle(int bits, int width, int height, std::vector<uint8_t> stream) {
+    BmpLayout s;
     s.bitCount = static_cast<uint16_t>(bits);
     s.compression = bits == 8 ? 1 : 2;
     s.width = width;
@@ -45,11 +45,11 @@ std::vector<std::vector<int>> Indices(const PixelImage& image) {
     return rows;
 }
 
-std::vector<std::vector<int>> DecodeIndices(const BmpSpec& spec) { return Indices(DecodeBitmapFile(BuildBmp(spec))); }
+std::vector<std::vector<int>> DecodeIndices(const BmpLayout& layout) { return Indices(DecodeBitmapFile(BuildBmp(layout))); }
 
-void ExpectRefused(const BmpSpec& spec, const std::string& fragment) {
+void ExpectRefused(const BmpLayout& layout, const std::string& fragment) {
     try {
-        DecodeBitmapFile(BuildBmp(spec));
+        DecodeBitmapFile(BuildBmp(layout));
         ADD_FAILURE() << "decoded, expected refusal containing \"" << fragment << "\"";
     } catch (const BitmapFileError& e) {
         EXPECT_NE(e.Message().find(fragment), std::string::npos) << e.Message();
@@ -61,7 +61,7 @@ using Rows = std::vector<std::vector<int>>;
 } // namespace
 
 TEST(BitmapRle, Rle8EncodedAndAbsoluteRunsFillRowsFromTheBottom) {
-    const BmpSpec s = Rle(8, 6, 2,
+    const BmpLayout s = Rle(8, 6, 2,
                           {3, 1, 0, 3, 2, 3, 4, 0, 0, 0, // bottom row: 1 1 1, then 2 3 4 literally, padded
                            0, 4, 4, 5, 2, 3,             // top row: 4 5 2 3 literally
                            2, 1, 0, 1});                 // then 1 1, end of bitmap
@@ -69,9 +69,9 @@ TEST(BitmapRle, Rle8EncodedAndAbsoluteRunsFillRowsFromTheBottom) {
 }
 
 TEST(BitmapRle, DeltasAndEarlyEndsLeaveSkippedPixelsInColourZero) {
-    const BmpSpec jump = Rle(8, 4, 3, {1, 1, 0, 2, 2, 1, 1, 2, 0, 1});
+    const BmpLayout jump = Rle(8, 4, 3, {1, 1, 0, 2, 2, 1, 1, 2, 0, 1});
     EXPECT_EQ(DecodeIndices(jump), (Rows{{0, 0, 0, 0}, {0, 0, 0, 2}, {1, 0, 0, 0}}));
-    const BmpSpec early = Rle(8, 2, 3, {2, 3, 0, 1});
+    const BmpLayout early = Rle(8, 2, 3, {2, 3, 0, 1});
     EXPECT_EQ(DecodeIndices(early), (Rows{{0, 0}, {0, 0}, {3, 3}}));
     EXPECT_EQ(DecodeBitmapFile(BuildBmp(early)).Pixel(0, 0), kBackground);
     // A line end after the last row and a jump to the very end are both harmless.
@@ -80,7 +80,7 @@ TEST(BitmapRle, DeltasAndEarlyEndsLeaveSkippedPixelsInColourZero) {
 }
 
 TEST(BitmapRle, Rle4RunsAlternateTwoColours) {
-    const BmpSpec s = Rle(4, 8, 2,
+    const BmpLayout s = Rle(4, 8, 2,
                           {5, 0x12, 0, 0,         // bottom: 1 2 1 2 1
                            0, 3, 0x34, 0x50,      // top: 3 4 5 literally (two bytes, no padding)
                            0, 5, 0x12, 0x34, 0x50, 0, // then 1 2 3 4 5, three bytes padded to four
@@ -100,7 +100,7 @@ TEST(BitmapRle, StreamsThatEndWithoutTheirMarkerAreRefused) {
     ExpectRefused(Rle(8, 8, 1, {0, 5, 1, 2}), "ends inside a run");
     ExpectRefused(Rle(4, 8, 1, {0, 5, 0x12}), "ends inside a run");
     // The stream is only as long as the header's image size says, whatever follows it.
-    BmpSpec cut = Rle(8, 2, 1, {2, 1, 0, 1});
+    BmpLayout cut = Rle(8, 2, 1, {2, 1, 0, 1});
     cut.imageSize = 2;
     ExpectRefused(cut, "ends without an end marker");
 }

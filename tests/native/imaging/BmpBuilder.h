@@ -7,7 +7,7 @@
 
 namespace imaging_test {
 
-struct BmpSpec {
+struct BmpLayout {
     uint32_t headerSize = 40;  // 12 writes an OS/2 1.x header with 3-byte palette entries
     int32_t width = 1;
     int32_t height = 1;
@@ -29,7 +29,7 @@ inline void Put(std::vector<uint8_t>& out, size_t at, uint32_t value, int bytes)
         out[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-inline std::vector<uint8_t> BuildBmp(const BmpSpec& s) {
+inline std::vector<uint8_t> BuildBmp(const BmpLayout& s) {
     const bool core = s.headerSize == 12;
     const size_t entry = core ? 3 : 4;
     size_t pos = 14 + s.headerSize;

@@ -1,10 +1,12 @@
 #pragma once
-// Builds theme files byte by byte for the tests, well formed or deliberately broken.
+// Builds theme files byte by byte for the native and the Windows tests, well formed or
+// deliberately broken (through the reader's named field offsets).
 
 #include "skin/styles/SUIThemeFileReader.h"
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct TestThemeEntry {
@@ -35,6 +37,12 @@ inline std::vector<std::uint8_t> U32Data(std::uint32_t value) {
     return bytes;
 }
 
+inline TestThemeEntry IntEntry(const std::string& name, std::uint32_t value) { return {name, 1, U32Data(value)}; }
+inline TestThemeEntry BoolEntry(const std::string& name, std::uint8_t value) { return {name, 2, {value}}; }
+inline TestThemeEntry ImageEntry(const std::string& name, std::vector<std::uint8_t> bitmapFile) {
+    return {name, 0, std::move(bitmapFile)};
+}
+
 // Writes one record at the end of bytes and returns its offset.
 inline std::size_t AppendRecord(std::vector<std::uint8_t>& bytes, const std::string& name, std::uint8_t kind,
                                 std::uint32_t dataOffset, std::uint32_t dataSize, std::uint32_t next) {
@@ -49,25 +57,37 @@ inline std::size_t AppendRecord(std::vector<std::uint8_t>& bytes, const std::str
     return at;
 }
 
-inline std::vector<std::uint8_t> ThemeHeader(std::uint32_t firstEntry = 24) {
-    std::vector<std::uint8_t> bytes(24, 0);
-    PutU32(bytes, 12, 24);
-    PutU32(bytes, 20, firstEntry);
+inline std::vector<std::uint8_t> ThemeHeader(std::uint32_t firstEntry = TsuiThemeFileReader::HeaderSize) {
+    using R = TsuiThemeFileReader;
+    std::vector<std::uint8_t> bytes(R::HeaderSize, 0);
+    PutU32(bytes, R::HeaderSizeField, R::HeaderSize);
+    PutU32(bytes, R::FirstEntryField, firstEntry);
     return bytes;
 }
 
-// Header, each record followed by its data, then a terminator record.
-inline BuiltThemeFile BuildThemeFile(const std::vector<TestThemeEntry>& entries, const std::string& terminatorName = "") {
+// Header, then each record followed by its data; the last record (next 0) ends the chain.
+inline BuiltThemeFile BuildThemeFile(const std::vector<TestThemeEntry>& entries, const TestThemeEntry& terminator) {
     using R = TsuiThemeFileReader;
     BuiltThemeFile file{ThemeHeader(), {}};
-    for (const TestThemeEntry& entry : entries) {
+    for (std::size_t i = 0; i <= entries.size(); ++i) {
+        const TestThemeEntry& entry = i < entries.size() ? entries[i] : terminator;
         const std::size_t at = file.Bytes.size();
         const auto dataOffset = static_cast<std::uint32_t>(at + R::EntrySize);
         const auto size = static_cast<std::uint32_t>(entry.Data.size());
-        AppendRecord(file.Bytes, entry.Name, entry.Kind, dataOffset, size, dataOffset + size);
+        const std::uint32_t next = i < entries.size() ? dataOffset + size : 0;
+        AppendRecord(file.Bytes, entry.Name, entry.Kind, dataOffset, size, next);
         file.Bytes.insert(file.Bytes.end(), entry.Data.begin(), entry.Data.end());
         file.RecordOffsets.push_back(at);
     }
-    file.RecordOffsets.push_back(AppendRecord(file.Bytes, terminatorName, 1, 0, 4, 0));
+    return file;
+}
+
+// The same with a bare terminator: a record of that name and no data.
+inline BuiltThemeFile BuildThemeFile(const std::vector<TestThemeEntry>& entries, const std::string& terminatorName = "") {
+    BuiltThemeFile file = BuildThemeFile(entries, TestThemeEntry{terminatorName, 1, {}});
+    // As the writing tool leaves it: an integer record whose data field points nowhere.
+    const std::size_t last = file.RecordOffsets.back();
+    PutU32(file.Bytes, last + TsuiThemeFileReader::DataOffsetField, 0);
+    PutU32(file.Bytes, last + TsuiThemeFileReader::DataSizeField, 4);
     return file;
 }

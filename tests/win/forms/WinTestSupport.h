@@ -4,6 +4,7 @@
 
 #include "framework/controls/WinControl.h"
 #include "framework/forms/Application.h"
+#include "tests/win/support/PumpUntil.h"
 
 #include <windows.h>
 
@@ -14,17 +15,10 @@
 
 namespace fwtest {
 
-// Runs the application's messages until `done` holds or `timeoutMs` passed; waits for
-// messages in between instead of sleeping blindly. Returns whether `done` held.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
-    const DWORD start = GetTickCount();
-    while (true) {
-        fw::App().ProcessMessages();
-        if (done()) return true;
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= timeoutMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed < 20 ? timeoutMs - elapsed : 20, QS_ALLINPUT);
-    }
+// Runs messages through the application's loop (its filter, dialog keys and shortcuts) until
+// `done` holds or `timeoutMs` passed. Returns whether `done` held.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
+    return wintest::PumpUntil(done, timeoutMs, [] { return fw::App().ProcessMessage(); });
 }
 
 // Runs what is queued now.

@@ -4,6 +4,7 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Geometry.h"
+#include "tests/win/support/PumpUntil.h"
 
 #include <windows.h>
 
@@ -48,20 +49,6 @@ inline fw::Bitmap Filled(int w, int h, fw::Color c) {
     return b;
 }
 
-// Runs the message loop until `done()` or `timeoutMs` passed; true if `done()` came true.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= timeoutMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    return true;
-}
+using wintest::PumpUntil;
 
 } // namespace graphics_test

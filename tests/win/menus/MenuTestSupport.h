@@ -4,6 +4,7 @@
 // a guard that closes any menu left open so a test can never hang.
 
 #include "framework/forms/Application.h"
+#include "tests/win/forms/WinTestSupport.h"
 
 #include <windows.h>
 
@@ -12,16 +13,7 @@
 
 namespace menutest {
 
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
-    const DWORD start = GetTickCount();
-    while (true) {
-        fw::App().ProcessMessages();
-        if (done()) return true;
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= timeoutMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-}
+using fwtest::PumpUntil;
 
 // The visible popup menu window of this thread, or nullptr.
 inline HWND OpenMenuWindow() {

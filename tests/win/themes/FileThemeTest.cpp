@@ -22,7 +22,7 @@ using E = TsuiThemeElement;
 namespace {
 
 std::vector<std::uint8_t> BorderColorFile(std::uint32_t color) {
-    return BuildThemeFile({IntEntry("FormBorderColor", color)});
+    return BuildThemeFile({IntEntry("FormBorderColor", color)}).Bytes;
 }
 
 // 3 frames of 2 x 2 pixels side by side: red, green, blue (PixelImage order 0x00RRGGBB).
@@ -66,7 +66,7 @@ TsuiTestControl* NewControl(fw::Component* owner, const std::string& name, TsuiF
 TEST(ThemeFileLookups, AOneEntryFileGivesItsValueAndNeverTheTerminatorsOwn) {
     TempFolder temp;
     const std::string path =
-        temp.Write("one.theme", BuildThemeFile({IntEntry("FormBorderColor", 0x000000FF)}, IntEntry("FormMinWidthInt", 130)));
+        temp.Write("one.theme", BuildThemeFile({IntEntry("FormBorderColor", 0x000000FF)}, IntEntry("FormMinWidthInt", 130)).Bytes);
     TsuiFileTheme theme(nullptr);
     theme.SetThemeFile(path);
     EXPECT_TRUE(theme.CanUse());
@@ -79,7 +79,7 @@ TEST(ThemeFileLookups, AOneEntryFileGivesItsValueAndNeverTheTerminatorsOwn) {
 TEST(ThemeFileLookups, AFileOfOnlyATerminatorLoadsWithNoElements) {
     TempFolder temp;
     TsuiFileTheme theme(nullptr);
-    theme.SetThemeFile(temp.Write("empty.theme", BuildThemeFile({}, BoolEntry("ButtonTransparentBool", 1))));
+    theme.SetThemeFile(temp.Write("empty.theme", BuildThemeFile({}, BoolEntry("ButtonTransparentBool", 1)).Bytes));
     ASSERT_TRUE(theme.CanUse());
     for (int n = 1; n <= ThemeElementCount; ++n) {
         const auto element = static_cast<TsuiThemeElement>(n);
@@ -102,7 +102,7 @@ TEST(ThemeFileLookups, KeysIgnoreCaseAndTheFirstEntryWins) {
                                                    IntEntry("FormBorderColor", 2),
                                                    BoolEntry("BUTTONTRANSPARENTBOOL", 0),
                                                    BoolEntry("ButtonTransparentBool", 1),
-                                               })));
+                                               }).Bytes));
     EXPECT_EQ(theme.GetColor(E::FormBorderColor), 1u);
     EXPECT_FALSE(theme.GetBool(E::ButtonTransparentBool));
 }
@@ -114,7 +114,7 @@ TEST(ThemeFileLookups, ABooleanIsTrueForEveryNonZeroByte) {
                                                     BoolEntry("ButtonTransparentBool", 2),
                                                     BoolEntry("TitleBarButtonTransparentBool", 0),
                                                     BoolEntry("FormMinWidthInt", 255),
-                                                })));
+                                                }).Bytes));
     EXPECT_TRUE(theme.GetBool(E::ButtonTransparentBool));
     EXPECT_FALSE(theme.GetBool(E::TitleBarButtonTransparentBool));
     EXPECT_EQ(theme.GetInt(E::FormMinWidthInt), -1) << "a boolean entry is no integer";
@@ -125,7 +125,7 @@ TEST(ThemeFileLookups, ABooleanIsTrueForEveryNonZeroByte) {
 TEST(ThemeFileImages, FramesAreCutFromTheWholeImage) {
     TempFolder temp;
     TsuiFileTheme theme(nullptr);
-    theme.SetThemeFile(temp.Write("img.theme", BuildThemeFile({ImageEntry("BUTTONIMAGE", ThreeFrameBitmapFile())})));
+    theme.SetThemeFile(temp.Write("img.theme", BuildThemeFile({ImageEntry("BUTTONIMAGE", ThreeFrameBitmapFile())}).Bytes));
     fw::Bitmap whole;
     theme.GetBitmap(E::ButtonImage, &whole);
     EXPECT_EQ(whole.Width(), 6);
@@ -169,7 +169,7 @@ TEST(ThemeFileImages, DataThatIsNoBitmapFileRaisesTheDecodersErrorWhenUsed) {
     theme.SetThemeFile(temp.Write("badimg.theme", BuildThemeFile({
                                                       ImageEntry("ButtonImage", {'B', 'M', 1, 2, 3, 4}),
                                                       ImageEntry("CheckBoxImage", {}),
-                                                  })));
+                                                  }).Bytes));
     ASSERT_TRUE(theme.CanUse()) << "images are decoded only when used";
     fw::Bitmap b = Marker();
     EXPECT_THROW(theme.GetBitmap(E::ButtonImage, &b), fw::BitmapFileError);
@@ -265,19 +265,23 @@ TEST(ThemeFileLoading, TheSamePathTwiceLoadsOnce) {
 // Files the reader refuses; each must raise an error and leave the theme loaded before.
 std::vector<std::pair<const char*, std::vector<std::uint8_t>>> BrokenFiles() {
     std::vector<std::pair<const char*, std::vector<std::uint8_t>>> files;
+    using R = TsuiThemeFileReader;
     auto header23 = BorderColorFile(5);
-    header23[12] = 23;
+    PutU32(header23, R::HeaderSizeField, 23);
     files.push_back({"header length 23", header23});
     auto loop = BuildThemeFile({IntEntry("FormBorderColor", 5), IntEntry("FormMinWidthInt", 5)});
-    loop[24 + 77 + 73] = 24;  // the second record leads back to the first
-    files.push_back({"looping chain", loop});
-    files.push_back({"integer of 3 bytes", BuildThemeFile({ThemeEntry{"FormBorderColor", 1, {1, 2, 3}}})});
-    files.push_back({"boolean of 2 bytes", BuildThemeFile({ThemeEntry{"ButtonTransparentBool", 2, {1, 1}}})});
+    // The second record leads back to the first.
+    PutU32(loop.Bytes, loop.RecordOffsets[1] + R::NextEntryField, static_cast<std::uint32_t>(loop.RecordOffsets[0]));
+    files.push_back({"looping chain", loop.Bytes});
+    files.push_back({"integer of 3 bytes", BuildThemeFile({TestThemeEntry{"FormBorderColor", 1, {1, 2, 3}}}).Bytes});
+    files.push_back({"boolean of 2 bytes", BuildThemeFile({TestThemeEntry{"ButtonTransparentBool", 2, {1, 1}}}).Bytes});
     auto pastEnd = BuildThemeFile({ImageEntry("ButtonImage", ThreeFrameBitmapFile())});
-    pastEnd.resize(pastEnd.size() - 1);
-    files.push_back({"image data past the end", pastEnd});
+    const std::size_t image = pastEnd.RecordOffsets[0];
+    PutU32(pastEnd.Bytes, image + R::DataSizeField,
+           static_cast<std::uint32_t>(pastEnd.Bytes.size() - GetU32(pastEnd.Bytes, image + R::DataOffsetField) + 1));
+    files.push_back({"image data past the end", pastEnd.Bytes});
     auto recordPastEnd = BorderColorFile(5);
-    recordPastEnd[20] = 0xF0;
+    PutU32(recordPastEnd, R::FirstEntryField, static_cast<std::uint32_t>(recordPastEnd.size()));
     files.push_back({"first record past the end", recordPastEnd});
     files.push_back({"shorter than the header", std::vector<std::uint8_t>(10, 0)});
     files.push_back({"empty", {}});

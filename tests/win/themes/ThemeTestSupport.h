@@ -8,6 +8,7 @@
 #include "framework/core/WideText.h"
 #include "skin/styles/SUIThemeFile.h"
 #include "skin/styles/SUIThemes.h"
+#include "tests/native/styles/ThemeFileBuilder.h"
 
 #include <windows.h>
 
@@ -90,48 +91,6 @@ public:
     }
     const fw::ClassInfo& ClassType() const override { return StaticClass(); }
 };
-
-// A theme file assembled entry by entry: header, one 77-byte record per entry, the terminator
-// record, then the data of every record.
-struct ThemeEntry {
-    std::string name;
-    std::uint8_t kind = 1;
-    std::vector<std::uint8_t> data;
-};
-
-inline std::vector<std::uint8_t> LittleEndian(std::uint32_t v) {
-    return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
-            static_cast<std::uint8_t>(v >> 24)};
-}
-inline ThemeEntry IntEntry(const std::string& name, std::uint32_t value) { return {name, 1, LittleEndian(value)}; }
-inline ThemeEntry BoolEntry(const std::string& name, std::uint8_t value) { return {name, 2, {value}}; }
-inline ThemeEntry ImageEntry(const std::string& name, std::vector<std::uint8_t> bytes) {
-    return {name, 0, std::move(bytes)};
-}
-
-inline std::vector<std::uint8_t> BuildThemeFile(const std::vector<ThemeEntry>& entries,
-                                                const ThemeEntry& terminator = {}) {
-    constexpr std::size_t headerSize = 24, recordSize = 77;
-    std::vector<ThemeEntry> records = entries;
-    records.push_back(terminator);
-    std::vector<std::uint8_t> file(headerSize + records.size() * recordSize, 0);
-    auto put = [&file](std::size_t at, std::uint32_t v) {
-        const auto bytes = LittleEndian(v);
-        std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(at));
-    };
-    put(12, headerSize);
-    put(20, headerSize);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const std::size_t at = headerSize + i * recordSize;
-        std::copy(records[i].name.begin(), records[i].name.end(), file.begin() + static_cast<std::ptrdiff_t>(at));
-        file[at + 64] = records[i].kind;
-        put(at + 65, static_cast<std::uint32_t>(file.size()));
-        put(at + 69, static_cast<std::uint32_t>(records[i].data.size()));
-        put(at + 73, i + 1 < records.size() ? static_cast<std::uint32_t>(at + recordSize) : 0);
-        file.insert(file.end(), records[i].data.begin(), records[i].data.end());
-    }
-    return file;
-}
 
 inline void WriteBytes(const std::string& gbkPath, const std::vector<std::uint8_t>& bytes) {
     HANDLE h = CreateFileW(fw::GbkToWide(gbkPath).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
