@@ -9,6 +9,8 @@ VORNIK_PACKAGES=(cmake make g++ googletest mingw-w64 g++-mingw-w64-x86-64-posix 
                  xvfb xauth x11-utils fonts-wqy-zenhei imagemagick xdotool xclip)
 
 log() { printf '== %s\n' "$*" >&2; }
+# Stops the script with one line that says what went wrong and what to do.
+die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 
 # Installs whatever of VORNIK_PACKAGES is missing (one apt-get update at most).
 ensure_packages() {
@@ -19,9 +21,14 @@ ensure_packages() {
   [ ${#missing[@]} -eq 0 ] && return 0
   log "installing: ${missing[*]}"
   local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo=sudo
-  $sudo apt-get update -q >/dev/null
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null ||
+      die "missing packages (${missing[*]}): run as root, or install sudo, or install them with apt-get yourself"
+    sudo=sudo
+  fi
+  $sudo apt-get update -q >/dev/null || die "apt-get update failed: check the network and the APT sources"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null ||
+    die "apt-get could not install: ${missing[*]}"
 }
 
 # Processes this script started; stop_started kills them by process id.
@@ -48,15 +55,21 @@ ensure_display() {
     fi
     kill "$pid" 2>/dev/null
   done
-  echo "could not start Xvfb" >&2
-  return 1
+  die "could not start Xvfb on any display from :90 to :250: install xvfb, or set DISPLAY to a running X display"
 }
 
 wine_env() {
+  [ -x "$WINE64" ] || die "no Wine at $WINE64: install Debian's wine64 package (apt-get install wine wine64)"
   export WINEPREFIX="$VORNIK_BUILD/wineprefix"
   export WINEARCH=win64
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree=;mshtml="
+}
+
+# One registry value in the private prefix.
+reg_add() { # key, value name, type, data
+  "$WINE64" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 ||
+    die "could not write $1\\$2 into the Wine prefix $WINEPREFIX: delete it and run again"
 }
 
 # Creates the private Wine prefix once, then applies our settings (again whenever
@@ -71,20 +84,21 @@ ensure_wineprefix() {
     log "creating Wine prefix $WINEPREFIX (once)"
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    "$WINE64" wineboot -i >/dev/null 2>&1
+    "$WINE64" wineboot -i >/dev/null 2>&1 ||
+      die "wineboot could not create the Wine prefix $WINEPREFIX: rerun with WINEDEBUG=err+all to see why"
     touch "$WINEPREFIX/.vornik-ready"
   fi
   [ -f "$WINEPREFIX/.vornik-settings-$VORNIK_PREFIX_SETTINGS" ] && return 0
   local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' f
   for f in "Tahoma" "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "SimSun" "NSimSun"; do
-    "$WINE64" reg add "$key" /v "$f" /t REG_MULTI_SZ /d "wqy-zenhei.ttc,WenQuanYi Zen Hei" /f >/dev/null 2>&1
+    reg_add "$key" "$f" REG_MULTI_SZ "wqy-zenhei.ttc,WenQuanYi Zen Hei"
   done
   local rep='HKCU\Software\Wine\Fonts\Replacements'
   for f in "SimSun" "NSimSun" "宋体" "新宋体"; do
-    "$WINE64" reg add "$rep" /v "$f" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
+    reg_add "$rep" "$f" REG_SZ "WenQuanYi Zen Hei"
   done
-  "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-  "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  reg_add 'HKCU\Software\Wine\X11 Driver' Decorated REG_SZ N
+  reg_add 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ N
   # Lets the registry reach the disk (bounded: another persistent wineserver may hold the prefix).
   timeout 20 /usr/lib/wine/wineserver -w || true
   rm -f "$WINEPREFIX"/.vornik-settings-*
