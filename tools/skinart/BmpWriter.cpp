@@ -1,5 +1,6 @@
 #include "tools/skinart/BmpWriter.h"
 
+#include "framework/imaging/BitmapFile.h"
 #include "tools/skinart/Quantizer.h"
 
 namespace skinart {
@@ -25,6 +26,7 @@ uint32_t Stride(int width, int bitsPerPixel) {
     return ((uint32_t(width) * uint32_t(bitsPerPixel) + 31) / 32) * 4;
 }
 
+// The headers of a file with a palette; 24-bit files come from the framework's writer.
 void PutHeaders(std::vector<uint8_t>& out, const Image& image, int bitsPerPixel, uint32_t paletteSize) {
     const uint32_t dataOffset = kFileHeaderSize + kInfoHeaderSize + paletteSize * 4;
     const uint32_t dataSize = Stride(image.Width(), bitsPerPixel) * uint32_t(image.Height());
@@ -48,21 +50,7 @@ void PutHeaders(std::vector<uint8_t>& out, const Image& image, int bitsPerPixel,
 
 } // namespace
 
-std::vector<uint8_t> EncodeBmp24(const Image& image) {
-    std::vector<uint8_t> out;
-    PutHeaders(out, image, 24, 0);
-    const uint32_t padding = Stride(image.Width(), 24) - uint32_t(image.Width()) * 3;
-    for (int y = image.Height() - 1; y >= 0; --y) {
-        for (int x = 0; x < image.Width(); ++x) {
-            const Rgb8 p = image.At(x, y);
-            out.push_back(p.b);
-            out.push_back(p.g);
-            out.push_back(p.r);
-        }
-        out.insert(out.end(), padding, 0);
-    }
-    return out;
-}
+std::vector<uint8_t> EncodeBmp24(const Image& image) { return fw::EncodeBitmapFile(image.ToPixelImage(), 24); }
 
 std::vector<uint8_t> EncodeBmp8(const Image& image) {
     const Quantized q = Quantize(image, 256);

@@ -1,6 +1,7 @@
 #pragma once
 // Writes images as Windows bitmap files: bottom-up rows, a 40-byte info header, 24 bits per
-// pixel, or 8 bits with a palette of at most 256 colours (Quantizer reduces richer images).
+// pixel (through the framework's writer), or 8 bits with a palette of at most 256 colours
+// (Quantizer reduces richer images).
 
 #include "tools/skinart/Image.h"
 

@@ -41,4 +41,24 @@ Image Image::Row(const std::vector<Image>& frames) {
     return row;
 }
 
+fw::PixelImage Image::ToPixelImage() const {
+    fw::PixelImage image(width_, height_);
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) {
+            const Rgb8 p = At(x, y);
+            image.Row(y)[x] = fw::MakePixel(p.r, p.g, p.b);
+        }
+    return image;
+}
+
+Image Image::FromPixelImage(const fw::PixelImage& image) {
+    Image result(image.Width(), image.Height());
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x) {
+            const uint32_t p = image.Row(y)[x];
+            result.Set(x, y, {fw::PixelRed(p), fw::PixelGreen(p), fw::PixelBlue(p)});
+        }
+    return result;
+}
+
 } // namespace skinart

@@ -1,6 +1,8 @@
 #pragma once
 // A finished 24-bit image: what a bitmap file holds.
 
+#include "framework/imaging/PixelImage.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -31,6 +33,10 @@ public:
     void Paste(const Image& source, int x, int y);
     // Frames of equal height placed side by side, the first at the left.
     static Image Row(const std::vector<Image>& frames);
+
+    // The same pixels in the framework's image type (alpha 0), for its bitmap-file writer and reader.
+    fw::PixelImage ToPixelImage() const;
+    static Image FromPixelImage(const fw::PixelImage& image);
 
     friend bool operator==(const Image&, const Image&) = default;
 

@@ -1,6 +1,6 @@
 #pragma once
-// The catalogue of skin bitmap resources: every name with its size and frame layout, the
-// drawing of each, and the files that go into the program.
+// The skin bitmap resources as the style table lists them (name, size, frame layout) with the
+// pixel depth each is stored in, the drawing of each, and the files that go into the program.
 
 #include "tools/skinart/Image.h"
 

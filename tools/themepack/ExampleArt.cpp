@@ -2,6 +2,8 @@
 // accents) as 24-bit bitmap files named after their keys. Sizes are small but keep the frame
 // layouts the skin cuts the pictures by; pure fuchsia marks transparent pixels.
 
+#include "framework/imaging/BitmapFile.h"
+#include "framework/imaging/PixelImage.h"
 #include "skin/styles/SUIThemeTable.h"
 
 #include <algorithm>
@@ -26,17 +28,14 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kGrey = 0x9A9A9A;
 constexpr std::uint32_t kSilver = 0xE0E0E0;
 
-// Pixels as 0xRRGGBB, row 0 at the top.
+// Drawing on an image of 0xRRGGBB pixels; what falls outside is dropped.
 struct Picture {
-    int Width;
-    int Height;
-    std::vector<std::uint32_t> Pixels;
+    fw::PixelImage Image;
 
-    Picture(int width, int height, std::uint32_t colour)
-        : Width(width), Height(height), Pixels(static_cast<std::size_t>(width) * height, colour) {}
+    Picture(int width, int height, std::uint32_t colour) : Image(width, height, colour) {}
 
     void Set(int x, int y, std::uint32_t colour) {
-        if (x >= 0 && y >= 0 && x < Width && y < Height) Pixels[static_cast<std::size_t>(y) * Width + x] = colour;
+        if (x >= 0 && y >= 0 && x < Image.Width() && y < Image.Height()) Image.SetPixel(x, y, colour);
     }
     // Right and bottom exclusive.
     void Fill(int left, int top, int right, int bottom, std::uint32_t colour) {
@@ -72,37 +71,7 @@ struct Picture {
 };
 
 void SaveBitmap(const std::filesystem::path& path, const Picture& picture) {
-    const int stride = (picture.Width * 3 + 3) & ~3;
-    const std::uint32_t pixelBytes = static_cast<std::uint32_t>(stride) * picture.Height;
-    std::vector<std::uint8_t> out;
-    auto u16 = [&out](std::uint32_t v) { out.push_back(v & 0xFF); out.push_back((v >> 8) & 0xFF); };
-    auto u32 = [&u16](std::uint32_t v) { u16(v & 0xFFFF); u16(v >> 16); };
-    out.push_back('B');
-    out.push_back('M');
-    u32(54 + pixelBytes);
-    u32(0);
-    u32(54);
-    u32(40);
-    u32(static_cast<std::uint32_t>(picture.Width));
-    u32(static_cast<std::uint32_t>(picture.Height));  // positive: rows stored bottom-up
-    u16(1);
-    u16(24);
-    u32(0);
-    u32(pixelBytes);
-    u32(2835);
-    u32(2835);
-    u32(0);
-    u32(0);
-    for (int y = picture.Height - 1; y >= 0; --y) {
-        const std::size_t rowStart = out.size();
-        for (int x = 0; x < picture.Width; ++x) {
-            const std::uint32_t c = picture.Pixels[static_cast<std::size_t>(y) * picture.Width + x];
-            out.push_back(c & 0xFF);
-            out.push_back((c >> 8) & 0xFF);
-            out.push_back((c >> 16) & 0xFF);
-        }
-        out.resize(rowStart + stride, 0);
-    }
+    const std::vector<std::uint8_t> out = fw::EncodeBitmapFile(picture.Image, 24);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
     if (!file) {
@@ -222,7 +191,7 @@ Picture Slider(bool vertical) {
     if (!vertical) return p;
     Picture turned(20, 11, kFuchsia);
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 11; ++x) turned.Set(y, x, p.Pixels[static_cast<std::size_t>(y) * 11 + x]);
+        for (int x = 0; x < 11; ++x) turned.Set(y, x, p.Image.Pixel(x, y));
     return turned;
 }
 

@@ -2,6 +2,9 @@
 // images on fuchsia, the transparent colour: 0 a record (a key), 1 to 3 the groups "网络",
 // "软件" and "生活" (a globe, a program window, a house), 4 a record holding sub-records (a
 // folder with a key).
+#include "framework/imaging/BitmapFile.h"
+#include "framework/imaging/PixelImage.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -110,22 +113,18 @@ const Icon Folder = {
     "................",
 };
 
-struct Rgb {
-    std::uint8_t r, g, b;
-};
-
-const std::map<char, Rgb> Palette = {
-    {'.', {255, 0, 255}},   // transparent
-    {'k', {40, 40, 48}},    // outline
-    {'y', {222, 170, 40}},  // gold
-    {'Y', {250, 222, 120}}, // light gold
-    {'b', {40, 80, 170}},   // title bar blue
-    {'B', {110, 170, 235}}, // sea
-    {'g', {60, 160, 70}},   // land
-    {'r', {200, 60, 50}},   // roof, close box
-    {'o', {150, 90, 40}},   // door
-    {'w', {255, 255, 255}},
-    {'G', {150, 150, 160}},
+const std::map<char, std::uint32_t> Palette = {
+    {'.', fw::MakePixel(255, 0, 255)},   // transparent
+    {'k', fw::MakePixel(40, 40, 48)},    // outline
+    {'y', fw::MakePixel(222, 170, 40)},  // gold
+    {'Y', fw::MakePixel(250, 222, 120)}, // light gold
+    {'b', fw::MakePixel(40, 80, 170)},   // title bar blue
+    {'B', fw::MakePixel(110, 170, 235)}, // sea
+    {'g', fw::MakePixel(60, 160, 70)},   // land
+    {'r', fw::MakePixel(200, 60, 50)},   // roof, close box
+    {'o', fw::MakePixel(150, 90, 40)},   // door
+    {'w', fw::MakePixel(255, 255, 255)},
+    {'G', fw::MakePixel(150, 150, 160)},
 };
 
 bool Check(const Icon& icon, int number) {
@@ -147,41 +146,15 @@ bool Check(const Icon& icon, int number) {
     return true;
 }
 
-void PutLittle(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-// A 24-bit bottom-up bitmap file; rows of 80 pixels need no padding (240 bytes).
-std::vector<std::uint8_t> WriteBmp(const std::vector<const Icon*>& icons) {
-    const int width = Side * static_cast<int>(icons.size());
-    const std::uint32_t imageSize = static_cast<std::uint32_t>(width * 3 * Side);
-    std::vector<std::uint8_t> out;
-    out.push_back('B');
-    out.push_back('M');
-    PutLittle(out, 54 + imageSize, 4);
-    PutLittle(out, 0, 4);
-    PutLittle(out, 54, 4);
-    PutLittle(out, 40, 4);
-    PutLittle(out, static_cast<std::uint32_t>(width), 4);
-    PutLittle(out, Side, 4);
-    PutLittle(out, 1, 2);
-    PutLittle(out, 24, 2);
-    PutLittle(out, 0, 4);
-    PutLittle(out, imageSize, 4);
-    PutLittle(out, 2835, 4);
-    PutLittle(out, 2835, 4);
-    PutLittle(out, 0, 4);
-    PutLittle(out, 0, 4);
-    for (int y = Side - 1; y >= 0; --y)
-        for (const Icon* icon : icons)
-            for (char c : (*icon)[static_cast<size_t>(y)]) {
-                const Rgb& p = Palette.at(c);
-                out.push_back(p.b);
-                out.push_back(p.g);
-                out.push_back(p.r);
-            }
-    return out;
+// The icons side by side, left to right.
+fw::PixelImage Strip(const std::vector<const Icon*>& icons) {
+    fw::PixelImage strip(Side * static_cast<int>(icons.size()), Side);
+    for (size_t i = 0; i < icons.size(); ++i)
+        for (int y = 0; y < Side; ++y) {
+            const std::string& row = (*icons[i])[static_cast<size_t>(y)];
+            for (int x = 0; x < Side; ++x) strip.SetPixel(static_cast<int>(i) * Side + x, y, Palette.at(row[static_cast<size_t>(x)]));
+        }
+    return strip;
 }
 
 } // namespace
@@ -195,7 +168,7 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < icons.size(); ++i)
         if (!Check(*icons[i], static_cast<int>(i)))
             return 1;
-    const std::vector<std::uint8_t> bmp = WriteBmp(icons);
+    const std::vector<std::uint8_t> bmp = fw::EncodeBitmapFile(Strip(icons), 24);
     std::ofstream out(argv[1], std::ios::binary);
     out.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
     if (!out) {

@@ -1,6 +1,6 @@
 #pragma once
-// Reads the uncompressed 8- and 24-bit bitmap files the skin art is stored in, independently
-// of the generator's writer.
+// Reads the skin art's bitmap files through the framework's decoder, which shares no code with
+// the generator's palette writer, and tells their pixel depth.
 
 #include "tools/skinart/Image.h"
 
@@ -13,6 +13,7 @@ struct BmpFile {
     skinart::Image image;
 };
 
-// Throws std::runtime_error for anything else than a 40-byte-header, uncompressed 8- or 24-bit file.
+// Throws fw::BitmapFileError for a file the decoder refuses, std::runtime_error for another
+// depth than 8 or 24 bits.
 BmpFile ParseBmp(const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> ReadFileBytes(const std::string& path);

@@ -102,22 +102,6 @@ TEST(SkinArtFiles, EveryBitmapIsCommittedAtItsSizeAndDepth) {
     }
 }
 
-TEST(SkinArtFiles, CatalogueAgreesWithTheStyleTable) {
-    std::set<std::string> tableNames;
-    for (const TsuiBuiltInBitmap& bitmap : GetBuiltInThemeBitmaps()) {
-        SCOPED_TRACE(bitmap.Name);
-        tableNames.insert(bitmap.Name);
-        const skinart::ResourceInfo* entry = skinart::FindResourceInfo(bitmap.Name);
-        ASSERT_NE(entry, nullptr);
-        EXPECT_EQ(entry->width, bitmap.Width);
-        EXPECT_EQ(entry->height, bitmap.Height);
-        EXPECT_EQ(entry->frames, bitmap.FrameCount);
-    }
-    for (const skinart::ResourceInfo& entry : skinart::Resources()) {
-        EXPECT_TRUE(tableNames.count(entry.name)) << entry.name << " is not in the style table";
-    }
-}
-
 TEST(SkinArtFiles, ResourceScriptNamesEveryBitmapFileOnce) {
     std::ifstream script(kSkinFolder + "skins.rc");
     ASSERT_TRUE(script);
