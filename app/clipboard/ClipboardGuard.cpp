@@ -1,7 +1,7 @@
 #include "app/clipboard/ClipboardGuard.h"
 
 #include "framework/core/Exception.h"
-#include "framework/graphics/WideText.h"
+#include "framework/core/WideText.h"
 #include "framework/shell/Clipboard.h"
 
 #include <algorithm>

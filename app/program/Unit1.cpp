@@ -6,6 +6,7 @@
 #include "app/standins/PlainMessageDialog.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exception.h"
+#include "framework/core/UpdateScope.h"
 #include "framework/forms/Application.h"
 #include "framework/core/WideText.h"
 #include "framework/graphics/PictureLoader.h"
@@ -180,8 +181,8 @@ void TForm1::ApplyStoredStyle(int styleNumber) {
 
 void TForm1::FillTreeFromBook() {
     fw::TreeNodes& items = TreeView1->Items();
-    items.BeginUpdate();
-    try {
+    {
+        fw::UpdateScope update(items);
         items.Clear();
         std::vector<fw::TreeNode*> made;
         for (int i = 0; i < book_.Count(); ++i) {
@@ -192,11 +193,7 @@ void TForm1::FillTreeFromBook() {
             node->SetSelectedIndex(n.ImageIndex);
             made.push_back(node);
         }
-    } catch (...) {
-        items.EndUpdate();
-        throw;
     }
-    items.EndUpdate();
 }
 
 void TForm1::TakeNodesFromTree() {
@@ -261,9 +258,9 @@ void TForm1::suiButton3Click(fw::Component*) {
                      selected->HasChildren()))
         return;
 
-    items.BeginUpdate();
     fw::TreeNode* node = nullptr;
-    try {
+    {
+        fw::UpdateScope update(items);
         node = items.AddChild(selected, "新建记录");
         node->SetImageIndex(0);
         node->SetSelectedIndex(0);
@@ -272,11 +269,7 @@ void TForm1::suiButton3Click(fw::Component*) {
         if (Edit3->CanFocus()) Edit3->SetFocus();
         Edit2->SetText("");
         Edit1->SetText("");
-    } catch (...) {
-        items.EndUpdate();
-        throw;
     }
-    items.EndUpdate();
 
     const std::string now = Now();
     const int k = node->AbsoluteIndex();
@@ -328,14 +321,10 @@ void TForm1::suiButton5Click(fw::Component*) {
 
     const int k = selected->AbsoluteIndex();
     fw::TreeNodes& items = TreeView1->Items();
-    items.BeginUpdate();
-    try {
+    {
+        fw::UpdateScope update(items);
         items.Delete(selected);
-    } catch (...) {
-        items.EndUpdate();
-        throw;
     }
-    items.EndUpdate();
     ShiftEntriesDown(book_.Table, k, items.Count());
     fw::TreeNode* now = TreeView1->Selected();
     // A record whose last sub-record went looks like a record again.

@@ -118,15 +118,11 @@ std::wstring CustomEdit::TrimToMaxLength(const std::wstring& shown) {
         kept = GbkToWide(GbkCut(WideToGbk(kept), static_cast<size_t>(maxLength_)));
         from = kept.size();
     }
-    trimming_ = true;
-    try {
+    {
+        FlagScope trimming(trimming_);
         SetWindowTextW(Handle(), kept.c_str());
         SendMessageW(Handle(), EM_SETSEL, from, from);
-    } catch (...) {
-        trimming_ = false;
-        throw;
     }
-    trimming_ = false;
     MessageBeep(0);
     return kept;
 }

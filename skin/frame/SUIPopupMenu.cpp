@@ -5,6 +5,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/ImageList.h"
 #include "framework/menus/ShortCut.h"
+#include "framework/system/DeviceContextScope.h"
 #include "skin/styles/SUIMenuDraw.h"
 #include "skin/styles/SUIPublic.h"
 #include "skin/styles/SUIStyleValues.h"
@@ -32,17 +33,10 @@ void DrawFlatBorder(HDC itemDc, fw::Color edge) {
     HWND window = WindowFromDC(itemDc);
     RECT bounds;
     if (window == nullptr || !GetWindowRect(window, &bounds)) return;
-    HDC dc = GetWindowDC(window);
-    if (dc == nullptr) return;
-    try {
-        fw::Canvas canvas(dc);
-        DrawMenuWindowBorder(canvas, fw::Rect{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top}, fw::clBlack,
-                             edge);
-    } catch (...) {
-        ReleaseDC(window, dc);
-        throw;
-    }
-    ReleaseDC(window, dc);
+    const fw::DeviceContextScope dc = fw::DeviceContextScope::Window(window);
+    if (dc.Handle() == nullptr) return;
+    fw::Canvas canvas(dc.Handle());
+    DrawMenuWindowBorder(canvas, fw::Rect{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top}, fw::clBlack, edge);
 }
 
 } // namespace
