@@ -263,8 +263,8 @@ TEST_F(ButtonFixture, TheLookDecidesTransparencyAndAutoSize) {
 TEST_F(ButtonFixture, AThemeFileGivesWhatItCarriesAndDeepBlueTheRestUntilItGoes) {
     themetest::TempFolder folder;
     const std::string path = folder.Write(
-        "partial.theme", themetest::BuildThemeFile({themetest::BoolEntry("ButtonTransparentBool", 1),
-                                                   themetest::IntEntry("MenuFontColor", 0x000000FF)}));
+        "partial.theme",
+        BuildThemeFile({BoolEntry("ButtonTransparentBool", 1), IntEntry("MenuFontColor", 0x000000FF)}).Bytes);
     auto* theme = new TsuiFileTheme(form.get());
     theme->SetThemeFile(path);
     ASSERT_TRUE(theme->CanUse());
