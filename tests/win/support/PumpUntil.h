@@ -17,16 +17,19 @@ inline bool RunOneMessage() {
 }
 
 // Runs messages through `runOne` until `done` holds or `timeoutMs` passed; returns whether
-// `done` held. Both are checked after every message, so a steady stream of messages cannot
-// keep it past the limit; with nothing queued it sleeps until a message arrives.
+// `done` held. What is queued runs before `done` is asked, but the time limit is checked after
+// every message, so a steady stream of messages cannot keep it past the limit; with nothing
+// queued it sleeps until a message arrives.
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000,
                       const std::function<bool()>& runOne = RunOneMessage) {
     const DWORD start = GetTickCount();
     while (true) {
+        while (GetTickCount() - start < timeoutMs && runOne()) {
+        }
         if (done()) return true;
         const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeoutMs) return false;
-        if (!runOne()) MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
     }
 }
 
