@@ -84,6 +84,7 @@ const ClassInfo& Control::StaticClass() {
             .AddInteger("Height", &Control::Height, &Control::SetHeight)
             .AddInteger("ClientWidth", &Control::ClientWidth, &Control::SetClientWidth)
             .AddInteger("ClientHeight", &Control::ClientHeight, &Control::SetClientHeight)
+            .AddNested("Constraints", static_cast<SizeConstraints& (Control::*)()>(&Control::Constraints))
             .AddEnum("Align", AlignInfo(), &Control::GetAlign, &Control::SetAlign)
             .AddBoolean("Visible", &Control::Visible, &Control::SetVisible)
             .AddBoolean("Enabled", &Control::Enabled, &Control::SetEnabled)

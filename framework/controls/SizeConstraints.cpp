@@ -1,8 +1,25 @@
 #include "framework/controls/SizeConstraints.h"
 
+#include "framework/core/ClassBuilder.h"
+
 #include <algorithm>
 
 namespace fw {
+
+SizeConstraints::SizeConstraints(const SizeConstraints& other)
+    : Persistent(other), minWidth_(other.minWidth_), minHeight_(other.minHeight_), maxWidth_(other.maxWidth_),
+      maxHeight_(other.maxHeight_) {}
+
+const ClassInfo& SizeConstraints::StaticClass() {
+    using C = SizeConstraints;
+    static const ClassInfo& info = ClassBuilder<C>("TSizeConstraints", Persistent::StaticClass())
+                                       .AddInteger("MaxHeight", &C::MaxHeight, &C::SetMaxHeight)
+                                       .AddInteger("MaxWidth", &C::MaxWidth, &C::SetMaxWidth)
+                                       .AddInteger("MinHeight", &C::MinHeight, &C::SetMinHeight)
+                                       .AddInteger("MinWidth", &C::MinWidth, &C::SetMinWidth)
+                                       .Register();
+    return info;
+}
 
 int SizeConstraints::Constrain(int v, int min, int max) {
     if (max > 0 && v > max) v = max;

@@ -1,13 +1,24 @@
 #pragma once
 // The smallest and largest size a control may take; 0 means no limit. Pure arithmetic, so the
-// rule is the same for SetBounds, for a window resized by the user and for alignment.
+// rule is the same for SetBounds, for a window resized by the user and for alignment. Published
+// as a control's "Constraints", so a description writes "Constraints.MinHeight = 270".
+
+#include "framework/core/Persistent.h"
 
 #include <functional>
 
 namespace fw {
 
-class SizeConstraints {
+class SizeConstraints : public Persistent {
 public:
+    SizeConstraints() = default;
+    // The limits only; the copy tells nobody of its changes.
+    SizeConstraints(const SizeConstraints& other);
+    SizeConstraints& operator=(const SizeConstraints& other) = delete;
+
+    static const ClassInfo& StaticClass();
+    const ClassInfo& ClassType() const override { return StaticClass(); }
+
     int MinWidth() const { return minWidth_; }
     int MinHeight() const { return minHeight_; }
     int MaxWidth() const { return maxWidth_; }

@@ -16,7 +16,7 @@
 // Getters are const member functions (or anything std::invoke accepts with const T&), setters
 // take the value. Font, Strings, Picture and Collection properties give an accessor returning
 // the live object (T& -> Font&) and optionally a setter; without a setter a value is assigned
-// into the live object. Components constructible from (Component* owner) get a factory.
+// into the live object. AddNested publishes a sub-object whose own properties are set by path. Components constructible from (Component* owner) get a factory.
 
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Collection.h"
@@ -174,6 +174,17 @@ public:
         return AddObject(std::move(name), PropertyType::Collection, access, set,
                          [](const Collection& c) { return PropertyValue::FromCollection(c); },
                          &detail::ToCollection);
+    }
+
+    // A sub-object (a Persistent with its own registered properties) reached by path only:
+    // "Constraints.MinHeight = 270" sets one of its properties through its own setter. The
+    // property itself is read-only and reads as an empty value.
+    template <class A>
+    ClassBuilder& AddNested(std::string name, A access) {
+        PropertyInfo p = Make(name, PropertyType::Object);
+        p.object = [access](Persistent& o) -> Persistent* { return &std::invoke(access, Self(o)); };
+        p.get = [](const Persistent&) { return PropertyValue(); };
+        return Add(std::move(p));
     }
 
     // A reference to a component of class R (deduced from the getter's R*); the setter gets

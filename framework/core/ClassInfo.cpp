@@ -32,6 +32,7 @@ const char* PropertyTypeName(PropertyType type) {
     case PropertyType::Component: return "component reference";
     case PropertyType::Collection: return "collection";
     case PropertyType::Event: return "event";
+    case PropertyType::Object: return "object";
     }
     return "unknown";
 }

@@ -20,7 +20,10 @@ class Persistent;
 class PropertyValue;
 
 enum class PropertyType {
-    Integer, Boolean, Color, Enumeration, Set, Text, Font, Strings, Picture, Component, Collection, Event
+    Integer, Boolean, Color, Enumeration, Set, Text, Font, Strings, Picture, Component, Collection, Event,
+    // A sub-object with published properties of its own ("Constraints.MinHeight"); it is set
+    // one property at a time, never as a whole.
+    Object
 };
 // "integer", "boolean", "colour", ..., "event".
 const char* PropertyTypeName(PropertyType type);
@@ -33,11 +36,11 @@ struct PropertyInfo {
     // Component: the class a referenced component must be or derive from (a function, so that
     // classes referring to each other can register in any order).
     const ClassInfo& (*referenceClass)() = nullptr;
-    // Reads the value (never empty).
+    // Reads the value (never empty, except for Object, which has no value of its own).
     std::function<PropertyValue(const Persistent&)> get;
     // Converts and stores a value through the class's setter; empty for a read-only property.
     std::function<void(Persistent&, const PropertyValue&)> set;
-    // Font, Strings, Picture, Collection: the live sub-object, for paths like "Font.Name".
+    // Font, Strings, Picture, Collection, Object: the live sub-object, for paths like "Font.Name".
     std::function<Persistent*(Persistent&)> object;
 };
 

@@ -1,8 +1,14 @@
 // The arithmetic of alignment and size constraints, without windows.
 #include "framework/controls/AlignLayout.h"
 #include "framework/controls/SizeConstraints.h"
+#include "framework/core/ClassBuilder.h"
+#include "framework/core/DescriptionReader.h"
+#include "framework/core/Exception.h"
+#include "framework/core/Properties.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace fw;
 
@@ -67,6 +73,56 @@ TEST(SizeConstraints, LimitsAndTheirInteraction) {
     c.SetMaxWidth(-5);
     EXPECT_EQ(c.MaxWidth(), 0);
     EXPECT_EQ(c.ConstrainWidth(1000), 1000) << "0 removes the limit";
+}
+
+// A component publishing its limits as a nested object, as every control does.
+class LimitedBox : public Component {
+public:
+    explicit LimitedBox(Component* owner) : Component(owner) {
+        limits.OnChange = [this] { ++changes; };
+    }
+    static const ClassInfo& StaticClass() {
+        static const ClassInfo& info = ClassBuilder<LimitedBox>("TLimitedBox", Component::StaticClass())
+                                           .AddNested("Constraints", &LimitedBox::Limits)
+                                           .Register();
+        return info;
+    }
+    const ClassInfo& ClassType() const override { return StaticClass(); }
+    SizeConstraints& Limits() { return limits; }
+
+    SizeConstraints limits;
+    int changes = 0;
+};
+
+std::string ReadError(const char* text) {
+    try {
+        std::unique_ptr<Component>(DescriptionReader::CreateRoot(text, "box.txt", nullptr));
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+    return "(no error)";
+}
+
+TEST(SizeConstraints, ADescriptionSetsThemThroughTheirOwnSetters) {
+    RegisterClasses<LimitedBox>();
+    std::unique_ptr<Component> root(DescriptionReader::CreateRoot(
+        "object Box: TLimitedBox\n  Constraints.MaxHeight = 270\n  constraints.minheight = 270\n"
+        "  Constraints.MaxWidth = 365\n  Constraints.MinWidth = 130\nend\n",
+        "box.txt", nullptr));
+    auto& box = dynamic_cast<LimitedBox&>(*root);
+    EXPECT_EQ(box.limits.MinHeight(), 270);
+    EXPECT_EQ(box.limits.MaxHeight(), 270);
+    EXPECT_EQ(box.limits.MinWidth(), 130);
+    EXPECT_EQ(box.limits.MaxWidth(), 365);
+    EXPECT_EQ(box.changes, 4) << "each assignment went through the owner's live object";
+    EXPECT_EQ(GetPropertyValue(box, "Constraints.MaxWidth").AsInteger(), 365);
+
+    EXPECT_EQ(ReadError("object Box: TLimitedBox\n  Constraints = 5\nend\n"),
+              "box.txt(2): Property Constraints is read-only");
+    EXPECT_EQ(ReadError("object Box: TLimitedBox\n  Constraints.MinDepth = 5\nend\n"),
+              "box.txt(2): Property Constraints.MinDepth does not exist");
+    EXPECT_EQ(ReadError("object Box: TLimitedBox\n  Constraints.MinWidth = 'wide'\nend\n"),
+              "box.txt(2): Invalid value 'wide' for property MinWidth");
 }
 
 } // namespace
