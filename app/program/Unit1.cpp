@@ -3,7 +3,6 @@
 #include "app/book/BookCommands.h"
 #include "app/book/UpdateTime.h"
 #include "app/record/RecordFile.h"
-#include "app/standins/PlainMessageDialog.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exception.h"
 #include "framework/core/UpdateScope.h"
@@ -23,6 +22,8 @@
 #include "skin/controls/SUIEdit.h"
 #include "skin/controls/SUIRadioGroup.h"
 #include "skin/controls/SUITreeView.h"
+#include "skin/dialogs/SUIDlg.h"
+#include "skin/frame/SUIForm.h"
 #include "skin/frame/SUIPopupMenu.h"
 #include "skin/frame/SUISideChannel.h"
 #include "skin/styles/SUIMgr.h"
@@ -62,7 +63,7 @@ bool NotifyIcon(DWORD command, const fw::TrayIcon& icon) {
 void RegisterMainWindowClasses(HINSTANCE instance) {
     fw::InstallPictureResourceLoader(instance);
     fw::RegisterClasses<TForm1, fw::Panel, TsuiTreeView, TsuiEdit, fw::Label, fw::Memo, fw::ImageListComponent,
-                        fw::MenuItem, TsuiSideChannel, TsuiRadioGroup, TPlainMessageDialog, TsuiThemeManager,
+                        fw::MenuItem, TsuiSideChannel, TsuiRadioGroup, TsuiMessageDialog, TsuiForm, TsuiThemeManager,
                         TsuiButton, TsuiCheckBox, TsuiPopupMenu>();
 }
 
@@ -82,7 +83,6 @@ const fw::ClassInfo& TForm1::StaticClass() {
                                            .AddHandler("N1Click", &TForm1::N1Click)
                                            .AddHandler("N2Click", &TForm1::N2Click)
                                            .AddHandler("N3Click", &TForm1::N3Click)
-                                           .AddHandler("TitleBar1MouseDown", &TForm1::TitleBar1MouseDown)
                                            .AddHandler("TreeView1Change", &TForm1::TreeView1Change)
                                            .AddHandler("suiButton3Click", &TForm1::suiButton3Click)
                                            .AddHandler("suiButton4Click", &TForm1::suiButton4Click)
@@ -116,7 +116,7 @@ void TForm1::Loaded() {
     suiSideChannel1 = Part<TsuiSideChannel>("suiSideChannel1");
     suiRadioGroup1 = Part<TsuiRadioGroup>("suiRadioGroup1");
     suiMemo1 = Part<fw::Memo>("suiMemo1");
-    suiMessageDialog1 = Part<TPlainMessageDialog>("suiMessageDialog1");
+    suiMessageDialog1 = Part<TsuiMessageDialog>("suiMessageDialog1");
     suiThemeManager1 = Part<TsuiThemeManager>("suiThemeManager1");
     popupmenu1 = Part<fw::PopupMenu>("popupmenu1");
     N1 = Part<fw::MenuItem>("N1");
@@ -457,9 +457,3 @@ void TForm1::suiRadioGroup1Click(fw::Component*) {
 }
 
 void TForm1::FormDeactivate(fw::Component*) { popupmenu1->Items().SetVisible(false); }
-
-void TForm1::TitleBar1MouseDown(fw::Component*, fw::MouseButton button, fw::ShiftState, int, int) {
-    if (button != fw::MouseButton::Left) return;
-    ReleaseCapture();
-    SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
-}

@@ -21,9 +21,9 @@ class TreeNode;
 class TreeView;
 } // namespace fw
 
-class TPlainMessageDialog;
 class TsuiCheckBox;
 class TsuiEdit;
+class TsuiMessageDialog;
 class TsuiRadioGroup;
 class TsuiSideChannel;
 class TsuiThemeManager;
@@ -56,8 +56,6 @@ public:
     void N1Click(fw::Component* sender);
     void N2Click(fw::Component* sender);
     void N3Click(fw::Component* sender);
-    // The plain title strip moves the borderless window, as a title bar does.
-    void TitleBar1MouseDown(fw::Component* sender, fw::MouseButton button, fw::ShiftState shift, int x, int y);
 
     // --- the entry book ---
     void TreeView1Change(fw::Component* sender, fw::TreeNode* node);
@@ -114,7 +112,7 @@ private:
     TsuiSideChannel* suiSideChannel1 = nullptr;
     TsuiRadioGroup* suiRadioGroup1 = nullptr;
     fw::Memo* suiMemo1 = nullptr;
-    TPlainMessageDialog* suiMessageDialog1 = nullptr;
+    TsuiMessageDialog* suiMessageDialog1 = nullptr;
     TsuiThemeManager* suiThemeManager1 = nullptr;
     fw::PopupMenu* popupmenu1 = nullptr;
     fw::MenuItem* N1 = nullptr;

@@ -5,6 +5,7 @@
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/GroupBox.h"
+#include "framework/stdctrls/Image.h"
 #include "framework/stdctrls/ImageListComponent.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Memo.h"
@@ -19,7 +20,7 @@
 namespace fw {
 
 void RegisterStandardControls() {
-    RegisterClasses<Label, Panel, GroupBox, Button, CheckBox, RadioButton, RadioGroup, Edit, Memo, TreeView,
+    RegisterClasses<Label, Image, Panel, GroupBox, Button, CheckBox, RadioButton, RadioGroup, Edit, Memo, TreeView,
                     TreeNodeItem, ImageListComponent, SpeedButton, ToolBar, ToolButton>();
 }
 

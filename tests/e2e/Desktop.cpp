@@ -199,6 +199,26 @@ HWND FocusOf(HWND window) {
     return info.hwndFocus;
 }
 
+void RealMouseTo(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in.mi.dx = p.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = p.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    SendInput(1, &in, sizeof in);
+    Sleep(60);
+}
+
+void RealLeftButton(bool down) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof in);
+    Sleep(100);
+}
+
 std::wstring ClipboardText() {
     std::wstring text;
     if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; }, 3000))

@@ -49,6 +49,10 @@ void SendText(const std::wstring& text);
 bool BringToForeground(HWND window);
 // The window with the keyboard focus in the thread of `window`.
 HWND FocusOf(HWND window);
+// The pointer moved to a point of the window's client area, and the left button pressed or
+// released there, each through the input queue (a drag is made of them).
+void RealMouseTo(HWND window, int x, int y);
+void RealLeftButton(bool down);
 
 // The clipboard as Unicode text; empty when there is none.
 std::wstring ClipboardText();

@@ -8,7 +8,11 @@
 
 namespace {
 
-const wchar_t* const ExitQuestion = L"真的要退出程序吗？";
+// Centres of the title bar's minimise and close buttons (MacOS, 17 x 17 pixels, 4 from the top)
+// in the main window's client coordinates.
+constexpr int MinimiseButtonX = 327;
+constexpr int CloseButtonX = 345;
+constexpr int TitleButtonY = 12;
 
 std::vector<StoredNode> SmallBook() {
     return {{"网络", "", "", "未知", 0, 1},
@@ -37,7 +41,6 @@ protected:
     void RefuseExit() {
         HWND dialog = app_->WaitForDialog();
         ASSERT_NE(dialog, nullptr) << "no confirmation";
-        EXPECT_NE(desktop::FindDescendant(dialog, ExitQuestion), nullptr);
         ASSERT_TRUE(app_->Answer(L"不得行"));
         Sleep(200);
         EXPECT_TRUE(app_->Running());
@@ -52,6 +55,9 @@ TEST_F(Window, EveryWayOfClosingAsksAndOnlyTheAnswerToGoOnEnds) {
     PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_NO_FATAL_FAILURE(RefuseExit());
     ASSERT_NE(PressForDialog(L"关闭"), nullptr);
+    ASSERT_NO_FATAL_FAILURE(RefuseExit());
+    // The title bar's close button.
+    desktop::MouseClickAt(main_, CloseButtonX, TitleButtonY);
     ASSERT_NO_FATAL_FAILURE(RefuseExit());
     // The application window stands for the program on the taskbar; closing it asks too.
     PostMessageW(app_->AppWindow(), WM_CLOSE, 0, 0);
@@ -117,6 +123,76 @@ TEST_F(Window, MinimisingHidesIntoTheNotificationAreaAndALeftClickBringsItBack) 
     Exit();
 }
 
+TEST_F(Window, TheTitleBarMovesTheWindowAndItsMinimiseButtonHidesIt) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    RECT before{};
+    GetWindowRect(main_, &before);
+    EXPECT_EQ(before.bottom - before.top, 270) << "the designed height limit";
+    desktop::RealMouseTo(main_, 120, 10);
+    desktop::RealLeftButton(true);
+    desktop::RealMouseTo(main_, 160, 40);
+    desktop::RealLeftButton(false);
+    RECT after{};
+    ASSERT_TRUE(desktop::WaitFor([&] {
+        GetWindowRect(main_, &after);
+        return after.left != before.left;
+    }, 3000)) << "dragging the title bar did not move the window";
+    EXPECT_EQ(after.left - before.left, 40);
+    EXPECT_EQ(after.top - before.top, 30);
+
+    desktop::MouseClickAt(main_, MinimiseButtonX, TitleButtonY);
+    ASSERT_TRUE(desktop::WaitFor([&] { return !IsWindowVisible(main_); }, 3000)) << "the minimise button";
+    EXPECT_FALSE(IsWindowVisible(app_->AppWindow()));
+    SendMessageW(main_, WM_USER + 1, 100, WM_LBUTTONUP);
+    EXPECT_TRUE(IsWindowVisible(main_));
+    Exit();
+}
+
+TEST_F(Window, TheConfirmationAnswersTheKeyboardAndTheMouse) {
+    RecordFiles::Write(folder_.Record(), "3", SmallBook());
+    ASSERT_NO_FATAL_FAILURE(Start());
+    // Delete, answered by a real click on "要得".
+    Select(Child(TopLevel(0), 1));
+    HWND dialog = PressForDialog(L"删除");
+    ASSERT_NE(dialog, nullptr);
+    HWND yes = desktop::FindDescendant(dialog, L"要得");
+    ASSERT_NE(yes, nullptr);
+    ASSERT_TRUE(desktop::BringToForeground(dialog));
+    desktop::MouseClickAt(yes, 30, 12);
+    ASSERT_TRUE(desktop::WaitFor([&] { return !IsWindow(dialog) && NodeCount() == 8; })) << "not deleted";
+
+    // Delete again: Tab, then Return answers "不得行".
+    Select(Child(TopLevel(1), 0));
+    dialog = PressForDialog(L"删除");
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(desktop::BringToForeground(dialog));
+    desktop::SendChord({VK_ESCAPE});
+    Sleep(300);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "Escape does not answer";
+    desktop::SendChord({VK_TAB});
+    desktop::SendChord({VK_RETURN});
+    ASSERT_TRUE(desktop::WaitFor([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(NodeCount(), 8) << "kept";
+
+    // Exit: Tab, Return keeps it running; Return alone answers "要得" and ends it.
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    dialog = app_->WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(desktop::BringToForeground(dialog));
+    desktop::SendChord({VK_TAB});
+    desktop::SendChord({VK_RETURN});
+    ASSERT_TRUE(desktop::WaitFor([&] { return !IsWindow(dialog); }));
+    Sleep(200);
+    EXPECT_TRUE(app_->Running());
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    dialog = app_->WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(desktop::BringToForeground(dialog));
+    desktop::SendChord({VK_RETURN});
+    EXPECT_TRUE(app_->WaitForExit(15000)) << "Return did not answer \"要得\"";
+    EXPECT_EQ(app_->ExitCode(), 0u);
+}
+
 TEST_F(Window, TheTrayMenuShowsTheWindowAndEndsTheProgram) {
     ASSERT_NO_FATAL_FAILURE(Start());
     SendMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -137,7 +213,6 @@ TEST_F(Window, TheTrayMenuShowsTheWindowAndEndsTheProgram) {
     desktop::PostKey(main_, VK_RETURN);
     HWND dialog = app_->WaitForDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_NE(desktop::FindDescendant(dialog, ExitQuestion), nullptr);
     ASSERT_TRUE(app_->Answer(L"要得"));
     EXPECT_TRUE(app_->WaitForExit(15000));
     EXPECT_EQ(app_->ExitCode(), 0u);
@@ -172,7 +247,10 @@ TEST_F(Window, TheSideChannelOpensWithTheLimitsAndTheStyleChoiceWritesBothFiles)
     GetWindowRect(channel, &open);
     EXPECT_EQ(open.right - open.left, 148);
     EXPECT_EQ(open.right, closed.right) << "it opens from the right edge";
-    HWND memo = desktop::WindowAt(main_, 1 + 355 - 148 + 16 + 60, 121 + 30);
+    // The channel starts below the title bar, whose height is the look's.
+    POINT corner{open.left, open.top};
+    ScreenToClient(main_, &corner);
+    HWND memo = desktop::WindowAt(main_, corner.x + 16 + 60, corner.y + 121 + 30);
     EXPECT_EQ(desktop::Text(memo),
               L"标识、用户名不超过50个字符(25个中文字)，密码不超过30个字符。树形目录内不能超过50行记录");
 
@@ -300,6 +378,31 @@ TEST_F(Window, TheCommandButtonsAndTheMaskBoxAreSkinnedControlsAtTheirDesignedPl
     HWND mask = MaskCheckBox();
     EXPECT_EQ(classOf(mask), L"TsuiCheckBox");
     expectAt(mask, 282, 137, 15, 22);
+    Exit();
+}
+
+TEST_F(Window, ScreenshotsOfTheMainWindowInEveryLook) {
+    RecordFiles::Write(folder_.Record(), "3", SmallBook());
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Select(Child(Child(TopLevel(0), 0), 1));
+    const std::wstring folder = desktop::FromGbk(VORNIK_SCREENSHOT_DIR);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const struct {
+        const wchar_t* item;
+        const wchar_t* look;
+    } looks[] = {{L"蓝色", L"BlueGlass"}, {L"深蓝", L"DeepBlue"}, {L"MacOS", L"MacOS"}, {L"蛋白", L"Protein"},
+                 {L"WinXP", L"WinXP"}};
+    for (const auto& l : looks) {
+        desktop::Click(SideChannel());
+        HWND item = desktop::FindDescendant(main_, l.item);
+        ASSERT_NE(item, nullptr);
+        DeleteFileW(folder_.Backup().c_str());
+        desktop::Click(item);
+        ASSERT_TRUE(desktop::WaitFor([&] { return Backup().Exists && IsWindowVisible(main_); }));
+        desktop::Click(SideChannel());
+        Sleep(500);
+        EXPECT_TRUE(desktop::SaveScreenshot(main_, folder + L"\\main-" + l.look + L".bmp"));
+    }
     Exit();
 }
 
