@@ -13,13 +13,13 @@
 #include "framework/menus/PopupMenu.h"
 #include "framework/shell/ShellOpen.h"
 #include "framework/stdctrls/Edit.h"
-#include "framework/stdctrls/Memo.h"
 #include "framework/stdctrls/ImageListComponent.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/TreeView.h"
 #include "skin/controls/SUIButton.h"
 #include "skin/controls/SUIEdit.h"
+#include "skin/controls/SUIMemo.h"
 #include "skin/controls/SUIRadioGroup.h"
 #include "skin/controls/SUITreeView.h"
 #include "skin/dialogs/SUIDlg.h"
@@ -62,7 +62,7 @@ bool NotifyIcon(DWORD command, const fw::TrayIcon& icon) {
 
 void RegisterMainWindowClasses(HINSTANCE instance) {
     fw::InstallPictureResourceLoader(instance);
-    fw::RegisterClasses<TForm1, fw::Panel, TsuiTreeView, TsuiEdit, fw::Label, fw::Memo, fw::ImageListComponent,
+    fw::RegisterClasses<TForm1, fw::Panel, TsuiTreeView, TsuiEdit, fw::Label, TsuiMemo, fw::ImageListComponent,
                         fw::MenuItem, TsuiSideChannel, TsuiRadioGroup, TsuiMessageDialog, TsuiForm, TsuiThemeManager,
                         TsuiButton, TsuiCheckBox, TsuiPopupMenu>();
 }
@@ -115,7 +115,7 @@ void TForm1::Loaded() {
     suiButton7 = Part<fw::Control>("suiButton7");
     suiSideChannel1 = Part<TsuiSideChannel>("suiSideChannel1");
     suiRadioGroup1 = Part<TsuiRadioGroup>("suiRadioGroup1");
-    suiMemo1 = Part<fw::Memo>("suiMemo1");
+    suiMemo1 = Part<TsuiMemo>("suiMemo1");
     suiMessageDialog1 = Part<TsuiMessageDialog>("suiMessageDialog1");
     suiThemeManager1 = Part<TsuiThemeManager>("suiThemeManager1");
     popupmenu1 = Part<fw::PopupMenu>("popupmenu1");

@@ -14,7 +14,6 @@
 namespace fw {
 class Edit;
 class ImageListComponent;
-class Memo;
 class MenuItem;
 class PopupMenu;
 class TreeNode;
@@ -23,6 +22,7 @@ class TreeView;
 
 class TsuiCheckBox;
 class TsuiEdit;
+class TsuiMemo;
 class TsuiMessageDialog;
 class TsuiRadioGroup;
 class TsuiSideChannel;
@@ -111,7 +111,7 @@ private:
     fw::Control* suiButton7 = nullptr;
     TsuiSideChannel* suiSideChannel1 = nullptr;
     TsuiRadioGroup* suiRadioGroup1 = nullptr;
-    fw::Memo* suiMemo1 = nullptr;
+    TsuiMemo* suiMemo1 = nullptr;
     TsuiMessageDialog* suiMessageDialog1 = nullptr;
     TsuiThemeManager* suiThemeManager1 = nullptr;
     fw::PopupMenu* popupmenu1 = nullptr;

@@ -1,7 +1,8 @@
 // The options in the side channel, driven with real mouse and key input through the system's
-// input queue as a user drives them: the channel opening on a click with the limits note and
-// closing after the mouse leaves, every look restyling the window and written into both
-// files, the stored look after a restart, and the keyboard kept out of the closed channel.
+// input queue as a user drives them: the channel opening on a click with the limits note in its
+// skinned memo and closing after the mouse leaves, every look restyling the window (the memo's
+// frame in the look's border colour) and written into both files, the stored look after a
+// restart, and the keyboard kept out of the closed channel.
 
 #include "E2ETestSupport.h"
 
@@ -17,8 +18,12 @@ const struct {
     const wchar_t* caption;
     const char* header;
     const wchar_t* name;
-} Looks[] = {{L"蓝色", "1", L"BlueGlass"}, {L"深蓝", "2", L"DeepBlue"}, {L"MacOS", "3", L"MacOS"},
-             {L"蛋白", "4", L"Protein"},   {L"WinXP", "5", L"WinXP"}};
+    COLORREF border;
+} Looks[] = {{L"蓝色", "1", L"BlueGlass", RGB(0, 0, 0)},
+             {L"深蓝", "2", L"DeepBlue", RGB(0, 0, 0)},
+             {L"MacOS", "3", L"MacOS", RGB(0x7F, 0x7F, 0x7F)},
+             {L"蛋白", "4", L"Protein", RGB(0, 0, 0)},
+             {L"WinXP", "5", L"WinXP", RGB(0x68, 0x68, 0x68)}};
 
 void Send(INPUT in) { SendInput(1, &in, sizeof in); }
 
@@ -76,6 +81,21 @@ protected:
         return r.right - r.left;
     }
     bool InChannel(HWND w) const { return w == channel_ || IsChild(channel_, w); }
+    // The memo under the note's place in the open channel.
+    HWND Memo() const { return desktop::WindowAt(main_, 1 + 355 - 148 + 16 + 60, 23 + 121 + 30); }
+    // The memo's outer ring is in `border` on all four sides and its inner ring in its white.
+    static void ExpectMemoFrame(HWND memo, COLORREF border) {
+        RECT r{};
+        GetWindowRect(memo, &r);
+        HDC screen = GetDC(nullptr);
+        const int midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
+        EXPECT_EQ(GetPixel(screen, r.left, midY), border);
+        EXPECT_EQ(GetPixel(screen, midX, r.top), border);
+        EXPECT_EQ(GetPixel(screen, r.right - 1, midY), border);
+        EXPECT_EQ(GetPixel(screen, midX, r.bottom - 1), border);
+        EXPECT_EQ(GetPixel(screen, midX, r.bottom - 2), RGB(255, 255, 255));
+        ReleaseDC(nullptr, screen);
+    }
     void OpenChannel() {
         ClickOn(channel_, 5, 100);
         ASSERT_TRUE(desktop::WaitFor([&] { return ChannelWidth() == 148; }, 3000)) << "the channel did not open";
@@ -136,9 +156,14 @@ TEST_F(Options, AClickOpensTheChannelWithTheLimitsNoteAndItClosesWhenTheMouseLea
     RECT open{};
     GetWindowRect(channel_, &open);
     EXPECT_EQ(open.right, closed.right) << "it opens from the right edge";
-    HWND memo = desktop::WindowAt(main_, 1 + 355 - 148 + 16 + 60, 23 + 121 + 30);
+    HWND memo = Memo();
     ASSERT_TRUE(InChannel(memo));
+    wchar_t kind[64] = L"";
+    GetClassNameW(memo, kind, 64);
+    EXPECT_EQ(std::wstring(kind), L"TsuiMemo");
     EXPECT_EQ(desktop::Text(memo), LimitsNote);
+    Sleep(300);
+    ExpectMemoFrame(memo, Looks[0].border);  // a first start chooses BlueGlass
     for (const auto& look : Looks) EXPECT_NE(desktop::FindDescendant(channel_, look.caption), nullptr);
     Sleep(1500);
     EXPECT_EQ(ChannelWidth(), 148) << "it stays open while the mouse is over it";
@@ -169,6 +194,7 @@ TEST_F(Options, EveryLookRestylesTheWindowAndIsWrittenIntoBothFiles) {
         EXPECT_EQ(window.right - window.left, look.header == std::string("5") ? 361 : 357);
         EXPECT_EQ(ChannelWidth(), window.right - window.left - 8 - 201) << "the pointer is still over the channel";
         Sleep(300);
+        ExpectMemoFrame(Memo(), look.border);
         seen.insert(Pixels(whole));
         Screenshot(L"options-" + std::wstring(look.name));
     }

@@ -1,10 +1,12 @@
-// The skinned edit and tree view: the two border rings on screen in every look (after typing,
-// scrolling and a frame repaint too), the style's border colour overwriting one set by hand, and
-// a 50-node tree whose native scroll bar, the wheel and the keys reach every row.
+// The skinned edit, memo and tree view: the two border rings on screen in every look (after
+// typing, scrolling and a frame repaint too), the style's border colour overwriting one set by
+// hand, and a 50-node tree whose native scroll bar, the wheel and the keys reach every row.
 #include "tests/win/skincontrols/SkinControlTestSupport.h"
 
+#include "framework/core/Properties.h"
 #include "framework/graphics/Win32Color.h"
 #include "skin/controls/SUIEdit.h"
+#include "skin/controls/SUIMemo.h"
 #include "skin/controls/SUITreeView.h"
 
 #include <commctrl.h>
@@ -64,18 +66,18 @@ struct BorderedFixture : SkinFormFixture {
 TEST_F(BorderedFixture, TheStyleGivesTheBorderColourEvenOverOneSetByHand) {
     auto* edit = Add<TsuiEdit>(20, 20, 121, 22);
     auto* tree = Add<TsuiTreeView>(20, 60, 201, 100);
-    edit->SetUIStyle(TsuiUIStyle::MacOS);
-    tree->SetUIStyle(TsuiUIStyle::MacOS);
-    EXPECT_EQ(edit->BorderColor(), 8355711);
-    EXPECT_EQ(tree->BorderColor(), 8355711);
-    edit->SetBorderColor(fw::RgbColor(200, 0, 0));
-    tree->SetBorderColor(fw::RgbColor(200, 0, 0));
-    ExpectRings(edit, fw::RgbColor(200, 0, 0), "edit, colour set by hand");
-    ExpectRings(tree, fw::RgbColor(200, 0, 0), "tree, colour set by hand");
-    edit->SetUIStyle(TsuiUIStyle::WinXP);
-    tree->SetUIStyle(TsuiUIStyle::WinXP);
-    EXPECT_EQ(edit->BorderColor(), 6842472);
-    EXPECT_EQ(tree->BorderColor(), 6842472);
+    auto* memo = Add<TsuiMemo>(240, 20, 125, 76);
+    auto each = [&](auto f) {
+        f(edit);
+        f(tree);
+        f(memo);
+    };
+    each([](auto* c) { c->SetUIStyle(TsuiUIStyle::MacOS); });
+    each([&](auto* c) { EXPECT_EQ(c->BorderColor(), 8355711) << c->ClassType().Name(); });
+    each([](auto* c) { c->SetBorderColor(fw::RgbColor(200, 0, 0)); });
+    each([](auto* c) { ExpectRings(c, fw::RgbColor(200, 0, 0), c->ClassType().Name().c_str()); });
+    each([](auto* c) { c->SetUIStyle(TsuiUIStyle::WinXP); });
+    each([&](auto* c) { EXPECT_EQ(c->BorderColor(), 6842472) << c->ClassType().Name(); });
 }
 
 TEST_F(BorderedFixture, BothRingsShowInEveryLookAfterTypingAndFrameRepaints) {
@@ -83,13 +85,16 @@ TEST_F(BorderedFixture, BothRingsShowInEveryLookAfterTypingAndFrameRepaints) {
     edit->SetMaxLength(4);
     auto* tree = Add<TsuiTreeView>(20, 60, 201, 100);
     tree->Items().Add(nullptr, "网络");
+    auto* memo = Add<TsuiMemo>(240, 20, 125, 76);
+    memo->SetText("标识、用户名不超过50个字符(25个中文字)，密码不超过30个字符。");
     for (TsuiUIStyle look : kLooks) {
         SCOPED_TRACE(GetUIStyleName(look));
-        edit->SetUIStyle(look);
-        tree->SetUIStyle(look);
+        for (auto* c : std::initializer_list<fw::WinControl*>{edit, tree, memo})
+            fw::SetPropertyValue(*c, "UIStyle", fw::PropertyValue::FromEnum(static_cast<int>(look), GetUIStyleName(look)));
         ExpectRings(edit, StyleBorder(look), "edit");
         ExpectRings(tree, StyleBorder(look), "tree");
-        SaveScreenShot(form.get(), std::string("edit-tree-") + GetUIStyleName(look));
+        ExpectRings(memo, StyleBorder(look), "memo");
+        SaveScreenShot(form.get(), std::string("edit-memo-tree-") + GetUIStyleName(look));
     }
     // Typing goes through the framework's edit: the byte limit holds and the border stays.
     edit->SetText("");
@@ -97,6 +102,16 @@ TEST_F(BorderedFixture, BothRingsShowInEveryLookAfterTypingAndFrameRepaints) {
     for (WORD vk : {WORD('A'), WORD('B'), WORD('C'), WORD('D'), WORD('E')}) Tap(vk);
     EXPECT_EQ(edit->Text(), "abcd");
     ExpectRings(edit, StyleBorder(kLooks[4]), "edit after typing");
+    // New lines past the memo's last one scroll its text; the frame stays whole.
+    ClickAt(memo, 60, 40);
+    Tap(VK_END);
+    for (int i = 0; i < 6; ++i) {
+        Tap(VK_RETURN);
+        Tap('X');
+    }
+    EXPECT_EQ(memo->Lines().Count(), 7);
+    EXPECT_GT(memo->FirstVisibleLine(), 0);
+    ExpectRings(memo, StyleBorder(kLooks[4]), "memo after typing");
     SetWindowPos(tree->Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     ExpectRings(tree, StyleBorder(kLooks[4]), "tree after a frame repaint");
