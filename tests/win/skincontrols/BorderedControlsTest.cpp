@@ -43,21 +43,6 @@ struct BorderedFixture : SkinFormFixture {
         for (int y = 1; y < h - 1; ++y) wrong += WindowPixel(c, 1, y) != inner;
         EXPECT_EQ(wrong, 0) << what;
     }
-    // Native controls paint only on the screen: the screenshot is taken from there.
-    static void SaveScreenShot(fw::WinControl* form, const std::string& name) {
-        Settle();
-        const fw::Point origin = form->ClientToScreen(fw::Point{0, 0});
-        fw::Bitmap shot(form->ClientWidth(), form->ClientHeight());
-        HDC screen = GetDC(nullptr);
-        BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, origin.X, origin.Y, SRCCOPY);
-        ReleaseDC(nullptr, screen);
-        GdiFlush();
-        const std::vector<uint8_t> bytes = fw::EncodeBitmapFile(shot.ToPixelImage());
-        const std::string folder = VORNIK_SCREENSHOT_DIR;
-        CreateDirectoryA(folder.c_str(), nullptr);
-        std::ofstream(folder + "\\" + name + ".bmp", std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
     static fw::Color StyleBorder(TsuiUIStyle look) {
         return GetBuiltInThemeColor(look, TsuiThemeElement::ControlBorderColor);
     }
@@ -90,11 +75,12 @@ TEST_F(BorderedFixture, BothRingsShowInEveryLookAfterTypingAndFrameRepaints) {
     for (TsuiUIStyle look : kLooks) {
         SCOPED_TRACE(GetUIStyleName(look));
         for (auto* c : std::initializer_list<fw::WinControl*>{edit, tree, memo})
-            fw::SetPropertyValue(*c, "UIStyle", fw::PropertyValue::FromEnum(static_cast<int>(look), GetUIStyleName(look)));
+            fw::SetPropertyValue(*c, "UIStyle",
+                                 fw::PropertyValue::FromEnum(static_cast<int>(look), GetUIStyleName(look)));
         ExpectRings(edit, StyleBorder(look), "edit");
         ExpectRings(tree, StyleBorder(look), "tree");
         ExpectRings(memo, StyleBorder(look), "memo");
-        SaveScreenShot(form.get(), std::string("edit-memo-tree-") + GetUIStyleName(look));
+        SaveScreenCapture(form.get(), std::string("edit-memo-tree-") + GetUIStyleName(look));
     }
     // Typing goes through the framework's edit: the byte limit holds and the border stays.
     edit->SetText("");
@@ -200,7 +186,7 @@ TEST_F(FullTree, TheNativeScrollBarTheWheelAndTheKeysReachEveryRow) {
     for (TsuiUIStyle look : kLooks) {
         tree->SetUIStyle(look);
         Settle();
-        SaveScreenShot(form.get(), std::string("tree-50-") + GetUIStyleName(look));
+        SaveScreenCapture(form.get(), std::string("tree-50-") + GetUIStyleName(look));
     }
 }
 

@@ -129,17 +129,32 @@ inline fw::Bitmap ExpectedFace(const fw::Bitmap& face, int width, int height, bo
     return b;
 }
 
-// The form as it paints itself, written to build/screenshots/<name>.bmp (scripts/test makes a
-// PNG of it).
-inline void SaveScreenshot(fw::WinControl* form, const std::string& name) {
-    fw::Bitmap shot(form->ClientWidth(), form->ClientHeight());
-    form->PaintTo(shot.Canvas().Handle());
+// A picture written to build/screenshots/<name>.bmp (scripts/test makes a PNG of it).
+inline void WriteScreenshot(const fw::Bitmap& shot, const std::string& name) {
     GdiFlush();
     const std::vector<uint8_t> bytes = fw::EncodeBitmapFile(shot.ToPixelImage());
     const std::string folder = VORNIK_SCREENSHOT_DIR;
     CreateDirectoryA(folder.c_str(), nullptr);
     std::ofstream(folder + "\\" + name + ".bmp", std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The form as it paints itself.
+inline void SaveScreenshot(fw::WinControl* form, const std::string& name) {
+    fw::Bitmap shot(form->ClientWidth(), form->ClientHeight());
+    form->PaintTo(shot.Canvas().Handle());
+    WriteScreenshot(shot, name);
+}
+
+// The form's client area as the screen shows it: native controls paint only there.
+inline void SaveScreenCapture(fw::WinControl* form, const std::string& name) {
+    fwtest::PumpUntil([] { return false; }, 60);
+    const fw::Point origin = form->ClientToScreen(fw::Point{0, 0});
+    fw::Bitmap shot(form->ClientWidth(), form->ClientHeight());
+    HDC screen = GetDC(nullptr);
+    BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, origin.X, origin.Y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    WriteScreenshot(shot, name);
 }
 
 } // namespace skincontrols
