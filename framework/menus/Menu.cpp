@@ -163,7 +163,7 @@ HMENU Menu::BuildMenu(const MenuItem& parent, bool bar) const {
     return menu.release();
 }
 
-MenuItem* Menu::TrackItems(MenuItem& item, int x, int y, UINT flags) {
+unsigned Menu::Track(MenuItem& item, int x, int y, UINT flags, const TPMPARAMS* params) {
     if (item.GetParentMenu() != this) throw Exception("The item does not belong to this menu");
     HMENU native = BuildMenu(item, false);
     unsigned command = 0;
@@ -175,15 +175,35 @@ MenuItem* Menu::TrackItems(MenuItem& item, int x, int y, UINT flags) {
         HWND front = GetForegroundWindow();
         const bool foreign = front == nullptr || GetWindowThreadProcessId(front, nullptr) != GetCurrentThreadId();
         if (foreign) SetForegroundWindow(owner);
-        command = static_cast<unsigned>(TrackPopupMenuEx(native, flags | TPM_RETURNCMD, x, y, owner, nullptr));
+        command = static_cast<unsigned>(
+            TrackPopupMenuEx(native, flags | TPM_RETURNCMD, x, y, owner, const_cast<TPMPARAMS*>(params)));
         if (foreign) PostMessageW(owner, WM_NULL, 0, 0);
     }
     DestroyMenu(native);
+    return command;
+}
+
+MenuItem* Menu::TrackItems(MenuItem& item, int x, int y, UINT flags) {
+    const unsigned command = Track(item, x, y, flags, nullptr);
     // The choice comes back as the return value only (no WM_COMMAND), so it is clicked once
     // here; it may have been destroyed while the menu was open (by a drawing handler, say).
     MenuItem* chosen = command != 0 ? FindItem(command) : nullptr;
     if (chosen != nullptr) chosen->Click();
     return chosen;
+}
+
+bool Menu::DropDownItems(MenuItem& item, const Rect& anchor) {
+    bool any = false;
+    for (int i = 0; i < item.Count() && !any; ++i) any = item.Items(i)->Visible();
+    if (!any) return false;
+    TPMPARAMS params{};
+    params.cbSize = sizeof(params);
+    params.rcExclude = RECT{anchor.Left, anchor.Top, anchor.Right, anchor.Bottom};
+    const unsigned command =
+        Track(item, anchor.Left, anchor.Bottom, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_VERTICAL, &params);
+    // The tracking window clicks it (DispatchMenuMessage), after the opener has returned.
+    if (command != 0) PostMessageW(TrackingWindow(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    return true;
 }
 
 // --- owner drawing ---

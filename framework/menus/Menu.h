@@ -58,6 +58,11 @@ public:
     // item. Nothing opens without visible sub-items. Drop-downs of a menu bar drawn by a
     // control use it. Returns the chosen item, or nullptr.
     MenuItem* TrackItems(MenuItem& item, int x, int y, UINT flags = 0);
+    // Drops the sub-items of `item` down the way a menu bar does: below the screen rectangle
+    // `anchor` of whatever opened them, left edges lined up (above it when the screen has no
+    // room below). Returns once the menu closed and tells whether it opened. The chosen item
+    // is clicked later, from the message queue, so its click may destroy the opener.
+    bool DropDownItems(MenuItem& item, const Rect& anchor);
 
     // Measures and draws one item of this menu (see above). `width` and `height` come in with
     // the default size.
@@ -87,6 +92,8 @@ protected:
 
 private:
     friend class MenuItem;
+    // Shows the native popup of `item`'s sub-items; the chosen command, or 0.
+    unsigned Track(MenuItem& item, int x, int y, UINT flags, const TPMPARAMS* params);
     void ItemChanged(MenuItem* source, bool rebuild);
     static LRESULT CALLBACK TrackingWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static bool MeasureMessage(Message& m);

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/EnumInfo.h"
+#include "framework/menus/Menu.h"
 #include "framework/stdctrls/Frame3D.h"
 #include "framework/stdctrls/ToolButton.h"
 
@@ -14,6 +15,11 @@ namespace {
 constexpr int kSeparatorWidth = 8;
 // Room left and right of an auto-sized button's caption.
 constexpr int kCaptionPadding = 7;
+
+// The bar whose drop-down is open and the hook that watches its menu (one at a time: a menu
+// is modal).
+ToolBar* dropDownBar = nullptr;
+HHOOK menuFilterHook = nullptr;
 
 } // namespace
 
@@ -52,6 +58,78 @@ const ClassInfo& ToolBar::StaticClass() {
             .AddSet("EdgeBorders", EdgeBordersInfo(), &ToolBar::GetEdgeBorders, &ToolBar::SetEdgeBorders)
             .Register();
     return info;
+}
+
+void ToolBar::Notification(Component* c, Operation operation) {
+    CustomControl::Notification(c, operation);
+    if (operation != opRemove) return;
+    droppedButton_.Removed(c);
+    nextDropDown_.Removed(c);
+}
+
+bool ToolBar::DropDown(ToolButton* button) {
+    if (dropDownBar != nullptr) return false;
+    bool opened = false;
+    nextDropDown_.Set(button);
+    while (ToolButton* b = nextDropDown_.Get()) {
+        nextDropDown_.Set(nullptr);
+        fw::MenuItem* item = b->MenuItem();
+        Menu* menu = item != nullptr ? item->GetParentMenu() : nullptr;
+        if (menu == nullptr || !b->HasDropDown() || !b->Enabled() || IsDestroying()) break;
+        b->CancelPress();
+        b->SetDroppedDown(true);
+        droppedButton_.Set(b);
+        Update();
+        const Rect r = b->BoundsRect();
+        const Point topLeft = ClientToScreen(Point{r.Left, r.Top});
+        const Point bottomRight = ClientToScreen(Point{r.Right, r.Bottom});
+        dropDownBar = this;
+        menuFilterHook = SetWindowsHookExW(WH_MSGFILTER, &ToolBar::MenuFilter, nullptr, GetCurrentThreadId());
+        try {
+            opened = menu->DropDownItems(*item, Rect{topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y}) || opened;
+        } catch (...) {
+            if (menuFilterHook != nullptr) UnhookWindowsHookEx(menuFilterHook);
+            menuFilterHook = nullptr;
+            dropDownBar = nullptr;
+            throw;
+        }
+        if (menuFilterHook != nullptr) UnhookWindowsHookEx(menuFilterHook);
+        menuFilterHook = nullptr;
+        dropDownBar = nullptr;
+        if (ToolButton* shown = droppedButton_.Get()) shown->SetDroppedDown(false);
+        droppedButton_.Set(nullptr);
+    }
+    RefreshHover();
+    return opened;
+}
+
+LRESULT CALLBACK ToolBar::MenuFilter(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_MENU && msg != nullptr && msg->message == WM_MOUSEMOVE && dropDownBar != nullptr)
+        dropDownBar->MenuPointerAt(msg->pt);
+    return CallNextHookEx(menuFilterHook, code, wParam, lParam);
+}
+
+void ToolBar::MenuPointerAt(POINT screen) {
+    if (!HandleAllocated() || nextDropDown_.Get() != nullptr) return;
+    const Point p = ScreenToClient(Point{screen.x, screen.y});
+    for (ToolButton* b : buttons_) {
+        if (b == droppedButton_.Get() || !b->Visible() || !b->Enabled() || !b->Grouped() || !b->HasDropDown()) continue;
+        if (!b->BoundsRect().Contains(p.X, p.Y)) continue;
+        nextDropDown_.Set(b);
+        EndMenu();
+        return;
+    }
+}
+
+void ToolBar::RefreshHover() {
+    if (!HandleAllocated() || IsDestroying()) return;
+    // The menu had the mouse: the bar may have missed the pointer leaving it.
+    Perform(WM_MOUSELEAVE, 0, 0);
+    POINT cursor;
+    if (!GetCursorPos(&cursor)) return;
+    const Point p = ScreenToClient(Point{cursor.x, cursor.y});
+    if (ClientRect().Contains(p.X, p.Y)) Perform(WM_MOUSEMOVE, 0, MAKELPARAM(p.X, p.Y));
 }
 
 void ToolBar::ButtonAdded(ToolButton* button) {

@@ -7,8 +7,13 @@
 // client rectangle; clearing its flag skips the buttons. OnCustomDrawButton runs for each
 // button with its state (CustomDrawState bits); clearing the flag skips the default look of
 // that button. Both draw on Canvas(), in the bar's coordinates (a button's BoundsRect).
+//
+// A bar of buttons linked to menu items (ToolButton::MenuItem) is a menu bar: DropDown opens
+// a button's sub-items below it, and while they are open, pointing at another grouped button
+// with sub-items switches to its drop-down.
 
 #include "framework/controls/CustomControl.h"
+#include "framework/core/ComponentRef.h"
 
 #include <vector>
 
@@ -55,6 +60,11 @@ public:
     CustomDrawState ButtonState(const ToolButton* button) const;
     // Places the buttons again.
     void ArrangeButtons();
+    // Drops the sub-items of the button's menu item down below it and returns once no drop-down
+    // of the bar is open any more; false when nothing opened.
+    bool DropDown(ToolButton* button);
+
+    void Notification(Component* c, Operation operation) override;
 
     ToolBarDrawEvent OnCustomDraw;
     ToolButtonDrawEvent OnCustomDrawButton;
@@ -71,6 +81,12 @@ private:
     void ButtonAdded(ToolButton* button);
     void ButtonRemoved(ToolButton* button);
     int ButtonWidthFor(ToolButton* button);
+    // The menu filter hook while a drop-down is open: the pointer over another drop-down button
+    // closes the open one and marks that one to open next.
+    static LRESULT CALLBACK MenuFilter(int code, WPARAM wParam, LPARAM lParam);
+    void MenuPointerAt(POINT screen);
+    // Hands the hover state back to the pointer's real position once a menu had the mouse.
+    void RefreshHover();
 
     std::vector<ToolButton*> buttons_;
     int buttonHeight_ = 22;
@@ -78,6 +94,8 @@ private:
     bool showCaptions_ = false;
     bool flat_ = false;
     EdgeBorders edgeBorders_ = ebTop;
+    ComponentRef<ToolButton> droppedButton_{*this};
+    ComponentRef<ToolButton> nextDropDown_{*this};
 };
 
 } // namespace fw

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/EnumInfo.h"
+#include "framework/menus/MenuItem.h"
 #include "framework/stdctrls/ToolBar.h"
 
 namespace fw {
@@ -24,6 +25,7 @@ const ClassInfo& ToolButton::StaticClass() {
             .AddBoolean("Down", &ToolButton::Down, &ToolButton::SetDown)
             .AddBoolean("Grouped", &ToolButton::Grouped, &ToolButton::SetGrouped)
             .AddBoolean("AutoSize", &ToolButton::AutoSize, &ToolButton::SetAutoSize)
+            .AddReference("MenuItem", &ToolButton::MenuItem, &ToolButton::SetMenuItem)
             .Register();
     return info;
 }
@@ -76,8 +78,38 @@ void ToolButton::SetDroppedDown(bool v) {
     BarChanged(false);
 }
 
+void ToolButton::SetMenuItem(fw::MenuItem* item) {
+    menuItem_.Set(item);
+    if (item == nullptr) return;
+    SetCaption(item->Caption());
+    SetEnabled(item->Enabled());
+}
+
+bool ToolButton::HasDropDown() const {
+    if (menuItem_.Get() == nullptr) return false;
+    for (int i = 0; i < menuItem_->Count(); ++i)
+        if (menuItem_->Items(i)->Visible()) return true;
+    return false;
+}
+
+void ToolButton::CancelPress() {
+    if (!tracking_ && !pressed_) return;
+    tracking_ = false;
+    pressed_ = false;
+    BarChanged(false);
+}
+
+void ToolButton::Notification(Component* c, Operation operation) {
+    GraphicControl::Notification(c, operation);
+    if (operation == opRemove) menuItem_.Removed(c);
+}
+
 void ToolButton::Click() {
     if (style_ == ToolButtonStyle::Separator) return;
+    if (menuItem_.Get() != nullptr) {
+        menuItem_->Click();
+        return;
+    }
     if (style_ == ToolButtonStyle::Check) {
         // A grouped button that is down stays down; another of its group lifts it.
         if (!grouped_ || !down_) SetDown(!down_);
@@ -86,6 +118,11 @@ void ToolButton::Click() {
 }
 
 void ToolButton::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    if (button == MouseButton::Left && Enabled() && HasDropDown()) {
+        // A menu opens at the press, as on a menu bar; the menu takes the release.
+        if (ToolBar* bar = Bar()) bar->DropDown(this);
+        return;
+    }
     if (button == MouseButton::Left && Enabled() && style_ != ToolButtonStyle::Separator) {
         tracking_ = true;
         pressed_ = true;

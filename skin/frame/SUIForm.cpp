@@ -1,14 +1,16 @@
 #include "skin/frame/SUIForm.h"
 
 #include "framework/core/ClassBuilder.h"
-#include "framework/core/Properties.h"
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "skin/frame/SUIMainMenu.h"
+#include "skin/frame/SUIMenuBar.h"
 #include "skin/styles/SUIPublic.h"
 #include "skin/styles/SUIThemes.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -75,6 +77,8 @@ TsuiForm::TsuiForm(fw::Component* owner) : fw::Panel(owner), fileTheme_(*this), 
 
 TsuiForm::~TsuiForm() {
     BeginDestroy();
+    if (auto* menu = dynamic_cast<TsuiMainMenu*>(menu_.Get()); menu != nullptr && menu->LinkedForm() == this)
+        menu->SetLinkedForm(nullptr);
     if (ownsAppFilter_) {
         fw::App().OnMessage.Clear();
         filterOwner = nullptr;
@@ -125,15 +129,14 @@ void TsuiForm::SetUIStyle(TsuiUIStyle style) {
     SetBorderColor(values.Color(TsuiThemeElement::FormBorderColor));
     SetBorderWidth(values.Int(TsuiThemeElement::FormBorderWidthInt));
     SetColor(values.Color(TsuiThemeElement::FormBackgroundColor));
-    menuBarColor_ = GetColor();
+    SetMenuBarColor(GetColor());
     if (titleBar_ != nullptr) {
         titleBar_->SetFileTheme(fileTheme_.Get());
         titleBar_->SetUIStyle(uiStyle_);
     }
-    if (fw::Component* menu = menu_.Get(); menu != nullptr && HasProperty(menu, "UIStyle") &&
-                                           HasProperty(menu, "FileTheme")) {
-        fw::SetPropertyValue(*menu, "UIStyle", fw::PropertyValue::FromEnum(static_cast<int>(uiStyle_), ""));
-        fw::SetPropertyValue(*menu, "FileTheme", fw::PropertyValue::FromComponent(fileTheme_.Get()));
+    if (auto* menu = dynamic_cast<TsuiMainMenu*>(menu_.Get())) {
+        menu->SetUIStyle(uiStyle_);
+        menu->SetFileTheme(fileTheme_.Get());
     }
     if (autoUpdateSub_) ContainerApplyUIStyle(this, uiStyle_, fileTheme_.Get());
     PlaceInForm();
@@ -179,10 +182,61 @@ void TsuiForm::SetTitleBarVisible(bool v) {
     DrawFormBorder();
 }
 
-void TsuiForm::SetMenu(fw::Component* menu) {
-    if (menu != nullptr && dynamic_cast<fw::FormMenuTarget*>(menu) == nullptr)
-        throw fw::Exception(fw::Format("%s cannot be the menu of a form", menu->Name().c_str()));
+// --- the menu bar ---
+
+void TsuiForm::SetMenu(fw::MainMenu* menu) {
+    if (auto* old = dynamic_cast<TsuiMainMenu*>(menu_.Get()); old != nullptr && old->LinkedForm() == this)
+        old->SetLinkedForm(nullptr);
     menu_.Set(menu);
+    if (auto* skinned = dynamic_cast<TsuiMainMenu*>(menu)) skinned->SetLinkedForm(this);
+    if (menu == nullptr) {
+        DestroyMenuBar();
+        return;
+    }
+    CreateMenuBar();
+    RebuildMenuBar();
+}
+
+void TsuiForm::CreateMenuBar() {
+    if (menuBar_ != nullptr || ownerForm_ == nullptr) return;
+    menuBar_ = new TsuiMenuBar(this);
+    // Top-aligned controls stand in the order of their tops: the title bar stays above the bar.
+    if (titleBar_ != nullptr) titleBar_->SetTop(0);
+}
+
+void TsuiForm::DestroyMenuBar() {
+    delete std::exchange(menuBar_, nullptr);
+    if (auto* old = dynamic_cast<TsuiMainMenu*>(menu_.Get()); old != nullptr && old->LinkedForm() == this)
+        old->SetLinkedForm(nullptr);
+    menu_.Set(nullptr);
+}
+
+void TsuiForm::RebuildMenuBar() {
+    if (menuBar_ == nullptr || IsDestroying()) return;
+    if (menu_.Get() == nullptr) {
+        DestroyMenuBar();
+        return;
+    }
+    UpdateMenuBarFont();
+    menuBar_->Rebuild(*menu_.Get());
+}
+
+void TsuiForm::SyncMenuBar() {
+    if (menuBar_ != nullptr && !IsDestroying()) menuBar_->Sync();
+}
+
+void TsuiForm::UpdateMenuBarFont() {
+    if (menuBar_ != nullptr && menu_.Get() != nullptr && !IsDestroying()) menuBar_->UpdateFont();
+}
+
+void TsuiForm::SetMenuBarColor(fw::Color c) {
+    menuBarColor_ = c;
+    if (menuBar_ != nullptr) menuBar_->SetColor(c);
+}
+
+void TsuiForm::SetMenuBarHeight(int v) {
+    menuBarHeight_ = v;
+    if (menuBar_ != nullptr) menuBar_->SetBarHeight(v);
 }
 
 void TsuiForm::SetFormPanel(fw::Panel* panel) {
@@ -219,8 +273,9 @@ void TsuiForm::Notification(fw::Component* c, fw::Operation operation) {
     fw::Panel::Notification(c, operation);
     if (operation != fw::opRemove) return;
     if (c == titleBar_) titleBar_ = nullptr;
+    if (c == menuBar_) menuBar_ = nullptr;
     formPanel_.Removed(c);
-    menu_.Removed(c);
+    if (menu_.Removed(c) && !IsDestroying()) DestroyMenuBar();
     if (fileTheme_.Removed(c) && !IsDestroying()) {
         ContainerApplyUIStyle(this, TsuiUIStyle::DeepBlue, nullptr);
         SetUIStyle(TsuiUIStyle::DeepBlue);

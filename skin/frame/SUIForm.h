@@ -6,15 +6,19 @@
 // region, menu shortcuts), draws a BorderWidth-wide border on the form's own surface to the
 // left, right and bottom, and covers the rest with itself: the drawn title bar at its top and
 // the style's background (a tiled picture in MacOS and Protein, Color otherwise) below.
+// While a Menu is set, a menu bar (TsuiMenuBar) stands below the title bar.
 // One skinned form per form; the window's other controls are its children.
 
 #include "framework/core/ComponentRef.h"
 #include "framework/forms/Form.h"
+#include "framework/menus/MainMenu.h"
 #include "framework/stdctrls/Panel.h"
 #include "skin/frame/SUITitleBar.h"
 #include "skin/styles/SUIStyleValues.h"
 #include "skin/styles/SUIThemeFile.h"
 #include "skin/styles/SUIThemeTable.h"
+
+class TsuiMenuBar;
 
 class TsuiForm : public fw::Panel {
 public:
@@ -55,14 +59,22 @@ public:
     int RoundCorner() const { return titleBar_->RoundCorner(); }
     void SetRoundCorner(int v) { titleBar_->SetRoundCorner(v); }
 
-    // A component with menu shortcuts (a FormMenuTarget) whose keys the form routes; it also
-    // takes the style when it publishes UIStyle and FileTheme.
-    fw::Component* Menu() const { return menu_.Get(); }
-    void SetMenu(fw::Component* menu);
+    // The menu shown on the menu bar, whose shortcut keys the form routes; a skinned main menu
+    // also takes the form's style and is linked back to the form. nullptr removes the bar.
+    fw::MainMenu* Menu() const { return menu_.Get(); }
+    void SetMenu(fw::MainMenu* menu);
     fw::Color MenuBarColor() const { return menuBarColor_; }
-    void SetMenuBarColor(fw::Color c) { menuBarColor_ = c; }
+    void SetMenuBarColor(fw::Color c);
+    // The height of the bar and its buttons.
     int MenuBarHeight() const { return menuBarHeight_; }
-    void SetMenuBarHeight(int v) { menuBarHeight_ = v; }
+    void SetMenuBarHeight(int v);
+    // The bar, present exactly while Menu is set.
+    TsuiMenuBar* MenuBar() const { return menuBar_; }
+    // What the menu asks of the bar: buttons for the top-level items again (after items were
+    // added, removed, shown or hidden), captions and enabled states again, the menu's font.
+    void RebuildMenuBar();
+    void SyncMenuBar();
+    void UpdateMenuBarFont();
 
     // A panel that fills the client area below the title bar; the skinned form itself is refused
     // with an error box.
@@ -108,6 +120,8 @@ private:
     // The resize code of a screen point of the owner form (0 outside the zones or when the
     // form was not designed sizeable or is maximised).
     int ResizeZoneAt(POINT screen) const;
+    void CreateMenuBar();
+    void DestroyMenuBar();
 
     fw::Form* ownerForm_ = nullptr;
     TsuiTitleBar* titleBar_ = nullptr;
@@ -123,7 +137,8 @@ private:
     bool autoUpdateSub_ = false;
     fw::Color borderColor_ = fw::clBlack;
     int borderWidth_ = 0;
-    fw::ComponentRef<fw::Component> menu_;
+    fw::ComponentRef<fw::MainMenu> menu_;
+    TsuiMenuBar* menuBar_ = nullptr;
     fw::Color menuBarColor_ = fw::clBtnFace;
     int menuBarHeight_ = 22;
     fw::ComponentRef<fw::Panel> formPanel_;

@@ -3,6 +3,7 @@
 #include "tests/win/stdctrls/StdCtrlsTestSupport.h"
 
 #include "framework/core/Properties.h"
+#include "framework/menus/MainMenu.h"
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/SpeedButton.h"
 #include "framework/stdctrls/ToolBar.h"
@@ -178,6 +179,28 @@ TEST_F(BarFixture, GroupedCheckButtonsAreExclusiveAndClickOnce) {
     EXPECT_TRUE(buttons[2]->Down());
     EXPECT_FALSE(buttons[0]->Down());
     EXPECT_EQ(GetPropertyValue(*buttons[2], "Style").EnumName(), "tbsCheck");
+}
+
+TEST_F(BarFixture, AButtonLinkedToAMenuItemTakesItsCaptionAndRunsIt) {
+    MainMenu menu(nullptr);
+    auto* about = new MenuItem(nullptr);
+    about->SetCaption("关于");
+    about->SetEnabled(false);
+    menu.Items().Add(about);
+    int clicks = 0;
+    about->OnClick = [&](Component*) { ++clicks; };
+    buttons[2]->SetMenuItem(about);
+    EXPECT_EQ(buttons[2]->Caption(), "关于");
+    EXPECT_FALSE(buttons[2]->Enabled());
+    EXPECT_FALSE(buttons[2]->HasDropDown()) << "an item without sub-items drops nothing down";
+    about->SetEnabled(true);
+    buttons[2]->SetEnabled(true);
+    fwtest::Click(bar->Handle(), buttons[2]->Left() + 3, 5);
+    EXPECT_EQ(clicks, 1) << "the click runs the item";
+    delete about;
+    EXPECT_EQ(buttons[2]->MenuItem(), nullptr);
+    fwtest::Click(bar->Handle(), buttons[2]->Left() + 3, 5);
+    EXPECT_EQ(clicks, 1);
 }
 
 } // namespace
