@@ -192,13 +192,15 @@ MenuItem* Menu::TrackItems(MenuItem& item, int x, int y, UINT flags) {
     return chosen;
 }
 
-bool Menu::DropDownItems(MenuItem& item, const Rect& anchor) {
+bool Menu::DropDownItems(MenuItem& item, const Rect& anchor, bool selectFirst) {
     bool any = false;
     for (int i = 0; i < item.Count() && !any; ++i) any = item.Items(i)->Visible();
     if (!any) return false;
     TPMPARAMS params{};
     params.cbSize = sizeof(params);
     params.rcExclude = RECT{anchor.Left, anchor.Top, anchor.Right, anchor.Bottom};
+    // The menu's own loop takes the key from the queue, as if the user had pressed it.
+    if (selectFirst) PostMessageW(TrackingWindow(), WM_KEYDOWN, VK_DOWN, 0);
     const unsigned command =
         Track(item, anchor.Left, anchor.Bottom, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_VERTICAL, &params);
     // The tracking window clicks it (DispatchMenuMessage), after the opener has returned.

@@ -60,9 +60,10 @@ public:
     MenuItem* TrackItems(MenuItem& item, int x, int y, UINT flags = 0);
     // Drops the sub-items of `item` down the way a menu bar does: below the screen rectangle
     // `anchor` of whatever opened them, left edges lined up (above it when the screen has no
-    // room below). Returns once the menu closed and tells whether it opened. The chosen item
-    // is clicked later, from the message queue, so its click may destroy the opener.
-    bool DropDownItems(MenuItem& item, const Rect& anchor);
+    // room below), with the first item selected when the keyboard opened it. Returns once the
+    // menu closed and tells whether it opened. The chosen item is clicked later, from the
+    // message queue, so its click may destroy the opener.
+    bool DropDownItems(MenuItem& item, const Rect& anchor, bool selectFirst = false);
 
     // Measures and draws one item of this menu (see above). `width` and `height` come in with
     // the default size.

@@ -7,6 +7,8 @@
 #include "framework/stdctrls/ToolButton.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -20,6 +22,22 @@ constexpr int kCaptionPadding = 7;
 // is modal).
 ToolBar* dropDownBar = nullptr;
 HHOOK menuFilterHook = nullptr;
+
+// Watches the menus of this thread for `bar` while it lives.
+class MenuFilterScope {
+public:
+    MenuFilterScope(ToolBar* bar, HOOKPROC filter) {
+        dropDownBar = bar;
+        menuFilterHook = SetWindowsHookExW(WH_MSGFILTER, filter, nullptr, GetCurrentThreadId());
+    }
+    ~MenuFilterScope() {
+        if (menuFilterHook != nullptr) UnhookWindowsHookEx(menuFilterHook);
+        menuFilterHook = nullptr;
+        dropDownBar = nullptr;
+    }
+    MenuFilterScope(const MenuFilterScope&) = delete;
+    MenuFilterScope& operator=(const MenuFilterScope&) = delete;
+};
 
 } // namespace
 
@@ -67,12 +85,14 @@ void ToolBar::Notification(Component* c, Operation operation) {
     nextDropDown_.Removed(c);
 }
 
-bool ToolBar::DropDown(ToolButton* button) {
+bool ToolBar::DropDown(ToolButton* button, bool byKeyboard) {
     if (dropDownBar != nullptr) return false;
     bool opened = false;
     nextDropDown_.Set(button);
+    nextByKeyboard_ = byKeyboard;
     while (ToolButton* b = nextDropDown_.Get()) {
         nextDropDown_.Set(nullptr);
+        const bool keyboard = std::exchange(nextByKeyboard_, false);
         fw::MenuItem* item = b->MenuItem();
         Menu* menu = item != nullptr ? item->GetParentMenu() : nullptr;
         if (menu == nullptr || !b->HasDropDown() || !b->Enabled() || IsDestroying()) break;
@@ -83,19 +103,11 @@ bool ToolBar::DropDown(ToolButton* button) {
         const Rect r = b->BoundsRect();
         const Point topLeft = ClientToScreen(Point{r.Left, r.Top});
         const Point bottomRight = ClientToScreen(Point{r.Right, r.Bottom});
-        dropDownBar = this;
-        menuFilterHook = SetWindowsHookExW(WH_MSGFILTER, &ToolBar::MenuFilter, nullptr, GetCurrentThreadId());
-        try {
-            opened = menu->DropDownItems(*item, Rect{topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y}) || opened;
-        } catch (...) {
-            if (menuFilterHook != nullptr) UnhookWindowsHookEx(menuFilterHook);
-            menuFilterHook = nullptr;
-            dropDownBar = nullptr;
-            throw;
+        {
+            const MenuFilterScope filter(this, &ToolBar::MenuFilter);
+            const Rect anchor{topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y};
+            opened = menu->DropDownItems(*item, anchor, keyboard) || opened;
         }
-        if (menuFilterHook != nullptr) UnhookWindowsHookEx(menuFilterHook);
-        menuFilterHook = nullptr;
-        dropDownBar = nullptr;
         if (ToolButton* shown = droppedButton_.Get()) shown->SetDroppedDown(false);
         droppedButton_.Set(nullptr);
     }
@@ -105,9 +117,63 @@ bool ToolBar::DropDown(ToolButton* button) {
 
 LRESULT CALLBACK ToolBar::MenuFilter(int code, WPARAM wParam, LPARAM lParam) {
     const auto* msg = reinterpret_cast<const MSG*>(lParam);
-    if (code == MSGF_MENU && msg != nullptr && msg->message == WM_MOUSEMOVE && dropDownBar != nullptr)
-        dropDownBar->MenuPointerAt(msg->pt);
+    if (code == MSGF_MENU && msg != nullptr && dropDownBar != nullptr) {
+        if (msg->message == WM_MOUSEMOVE) dropDownBar->MenuPointerAt(msg->pt);
+        // A key that moved to the neighbouring drop-down is used up.
+        if (msg->message == WM_KEYDOWN && dropDownBar->MenuKey(msg->wParam)) return TRUE;
+    }
     return CallNextHookEx(menuFilterHook, code, wParam, lParam);
+}
+
+ToolButton* ToolBar::NeighbourDropDown(ToolButton* from, int step) const {
+    const auto count = static_cast<int>(buttons_.size());
+    const auto start = static_cast<int>(std::find(buttons_.begin(), buttons_.end(), from) - buttons_.begin());
+    if (start >= count) return nullptr;
+    for (int i = 1; i < count; ++i) {
+        ToolButton* b = buttons_[static_cast<size_t>(((start + step * i) % count + count) % count)];
+        if (b->Visible() && b->Enabled() && b->Grouped() && b->HasDropDown()) return b;
+    }
+    return nullptr;
+}
+
+bool ToolBar::MenuKey(WPARAM key) {
+    if ((key != VK_LEFT && key != VK_RIGHT) || nextDropDown_.Get() != nullptr) return false;
+    // Only the drop-down itself may be open: Left closes an open sub-menu, Right opens the
+    // selected item's.
+    std::vector<HWND> open;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            wchar_t name[16];
+            if (IsWindowVisible(w) && GetClassNameW(w, name, 16) > 0 && lstrcmpW(name, L"#32768") == 0)
+                reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&open));
+    if (open.size() != 1) return false;
+    if (key == VK_RIGHT) {
+        auto menu = reinterpret_cast<HMENU>(SendMessageW(open.front(), MN_GETHMENU, 0, 0));
+        for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i)
+            if ((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) != 0 &&
+                GetSubMenu(menu, i) != nullptr)
+                return false;
+    }
+    ToolButton* next = NeighbourDropDown(droppedButton_.Get(), key == VK_RIGHT ? 1 : -1);
+    if (next == nullptr) return false;
+    nextDropDown_.Set(next);
+    nextByKeyboard_ = true;
+    EndMenu();
+    return true;
+}
+
+bool ToolBar::DialogChar(char ch) {
+    if (ch != 0 && GetKeyState(VK_MENU) < 0)
+        for (ToolButton* b : buttons_)
+            if (b->Visible() && b->Enabled() && b->HasDropDown() && AcceleratorOf(b->Caption()) == ch) {
+                DropDown(b, true);
+                return true;
+            }
+    return CustomControl::DialogChar(ch);
 }
 
 void ToolBar::MenuPointerAt(POINT screen) {

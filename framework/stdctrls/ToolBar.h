@@ -9,8 +9,9 @@
 // that button. Both draw on Canvas(), in the bar's coordinates (a button's BoundsRect).
 //
 // A bar of buttons linked to menu items (ToolButton::MenuItem) is a menu bar: DropDown opens
-// a button's sub-items below it, and while they are open, pointing at another grouped button
-// with sub-items switches to its drop-down.
+// a button's sub-items below it, Alt with a button's accelerator character does the same, and
+// while a drop-down is open, pointing at another grouped button with sub-items, or Left and
+// Right, switch to the neighbouring drop-down.
 
 #include "framework/controls/CustomControl.h"
 #include "framework/core/ComponentRef.h"
@@ -62,7 +63,9 @@ public:
     void ArrangeButtons();
     // Drops the sub-items of the button's menu item down below it and returns once no drop-down
     // of the bar is open any more; false when nothing opened.
-    bool DropDown(ToolButton* button);
+    bool DropDown(ToolButton* button, bool byKeyboard = false);
+    // Alt with the accelerator of a button with a drop-down opens it.
+    bool DialogChar(char ch) override;
 
     void Notification(Component* c, Operation operation) override;
 
@@ -85,6 +88,10 @@ private:
     // closes the open one and marks that one to open next.
     static LRESULT CALLBACK MenuFilter(int code, WPARAM wParam, LPARAM lParam);
     void MenuPointerAt(POINT screen);
+    // Left or Right in the open drop-down: true when it moved to the neighbouring one.
+    bool MenuKey(WPARAM key);
+    // The next grouped button with a drop-down from `from` in `step` direction, wrapping around.
+    ToolButton* NeighbourDropDown(ToolButton* from, int step) const;
     // Hands the hover state back to the pointer's real position once a menu had the mouse.
     void RefreshHover();
 
@@ -96,6 +103,7 @@ private:
     EdgeBorders edgeBorders_ = ebTop;
     ComponentRef<ToolButton> droppedButton_{*this};
     ComponentRef<ToolButton> nextDropDown_{*this};
+    bool nextByKeyboard_ = false;
 };
 
 } // namespace fw

@@ -91,6 +91,20 @@ HWND OpenMenuWindow() {
     return w != nullptr && IsWindowVisible(w) ? w : nullptr;
 }
 
+// The selected item of an open menu window, -1 for none.
+int Highlighted(HWND w) {
+    auto menu = reinterpret_cast<HMENU>(SendMessageW(w, MN_GETHMENU, 0, 0));
+    for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i)
+        if (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) return i;
+    return -1;
+}
+
+// A key pressed and released, without waiting (inside a menu's own loop).
+void Press(WORD vk) {
+    Input::Key(vk, false);
+    Input::Key(vk, true);
+}
+
 RECT WindowBounds(HWND w) {
     RECT r{};
     GetWindowRect(w, &r);
@@ -400,6 +414,46 @@ TEST_F(MainMenuFixture, ADropDownOpensUnderItsButtonSwitchesOnHoverAndAClickRuns
         EXPECT_FALSE(Button(0)->DroppedDown());
         g_step = nullptr;
     }
+}
+
+TEST_F(MainMenuFixture, AltAndAnAcceleratorOpenADropDownAndTheArrowKeysMoveToTheNext) {
+    MakeWithMenu(TsuiUIStyle::WinXP);
+    const int fileLeft = Bar()->ClientToScreen(fw::Point{Button(0)->Left(), 0}).X;
+    const int editLeft = Bar()->ClientToScreen(fw::Point{Button(1)->Left(), 0}).X;
+    std::vector<std::pair<int, int>> shown;  // (left, selected item) of each drop-down
+    int ticks = 0;
+    g_step = [&] {
+        if (++ticks > 200) return true;
+        HWND w = OpenMenuWindow();
+        if (w == nullptr || Highlighted(w) < 0) return false;
+        const int left = WindowBounds(w).left;
+        if (!shown.empty() && shown.back().first == left) return false;
+        shown.emplace_back(left, Highlighted(w));
+        // Right past the last drop-down (the disabled one is skipped) comes round to the first.
+        Press(shown.size() < 3 ? VK_RIGHT : VK_RETURN);
+        return shown.size() == 3;
+    };
+    // The pointer away from where the drop-downs open: they would select the item under it.
+    Input::MoveTo(form.get(), form->ClientWidth() - 5, form->ClientHeight() - 5);
+    SetTimer(nullptr, 0, 50, StepTimer);
+    Input::Key(VK_MENU, false);
+    Input::Key('E', false);
+    Input::Key('E', true);
+    Input::Key(VK_MENU, true);
+    fwtest::PumpUntil([&] { return g_step == nullptr && OpenMenuWindow() == nullptr; }, 15000);
+    Input::Settle();
+    g_step = nullptr;
+    EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{{editLeft, 0}, {fileLeft, 0}, {editLeft, 0}}));
+    EXPECT_EQ(copied, 1) << "Return chose the first item of the edit menu";
+    EXPECT_FALSE(Button(1)->DroppedDown());
+
+    // A disabled button's accelerator opens nothing.
+    Input::Key(VK_MENU, false);
+    Input::Key('H', false);
+    Input::Key('H', true);
+    Input::Key(VK_MENU, true);
+    Input::Settle();
+    EXPECT_EQ(OpenMenuWindow(), nullptr);
 }
 
 } // namespace
