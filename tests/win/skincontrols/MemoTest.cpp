@@ -107,8 +107,7 @@ TEST_F(MemoFixture, TheBarsLieOverTheNativeOnesDisabledWhileTheTextFitsAndFollow
     in.mi.dwFlags = MOUSEEVENTF_WHEEL;
     in.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA);
     SendInput(1, &in, sizeof in);
-    Settle();
-    EXPECT_GT(memo->FirstVisibleLine(), 0);
+    EXPECT_TRUE(fwtest::PumpUntil([&] { return memo->FirstVisibleLine() > 0; }, 2000));
     ExpectInStep(vbar, true, "wheel");
 }
 
@@ -129,8 +128,8 @@ TEST_F(MemoFixture, DraggingTheSkinnedBarScrollsTheTextWithoutWritingBack) {
     int last = 0;
     for (int dy = 5; dy <= 20; dy += 5) {
         Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, grip.X, grip.Y + dy);
+        EXPECT_TRUE(fwtest::PumpUntil([&] { return vbar->Position() > last; }, 2000));
         Settle();
-        EXPECT_GT(vbar->Position(), last);
         last = vbar->Position();
         EXPECT_EQ(memo->FirstVisibleLine(), last) << "the text follows the slider";
         EXPECT_EQ(vbar->LineButton(), own) << "written back while dragging";
