@@ -1,12 +1,12 @@
 // The skinned popup menu: heights and widths per look, what each kind of item draws (separators,
 // selection, disabled and checked items), and the tray menu opened for real and driven with
 // keys through the system's input queue, with a screenshot of it in every look.
+#include "OpenMenuSupport.h"
 #include "tests/win/forms/WinTestSupport.h"
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/ImageList.h"
-#include "framework/imaging/BitmapFile.h"
 #include "framework/menus/MenuPainter.h"
 #include "skin/frame/SUIPopupMenu.h"
 #include "skin/styles/SUIPublic.h"
@@ -14,11 +14,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
+
+using namespace skinframe;
 
 constexpr TsuiUIStyle kLooks[] = {TsuiUIStyle::MacOS, TsuiUIStyle::WinXP, TsuiUIStyle::DeepBlue,
                                   TsuiUIStyle::Protein, TsuiUIStyle::BlueGlass};
@@ -52,41 +53,6 @@ struct PopupFixture : ::testing::Test {
         return b;
     }
 };
-
-void Key(WORD vk) {
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = vk;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
-}
-
-HWND OpenMenuWindow() {
-    HWND w = FindWindowW(L"#32768", nullptr);
-    return w != nullptr && IsWindowVisible(w) ? w : nullptr;
-}
-
-// Runs `step` every 50 ms from inside the open menu's own message loop until it returns true.
-std::function<bool()> g_step;
-void CALLBACK StepTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    if (g_step && g_step()) {
-        KillTimer(nullptr, id);
-        g_step = nullptr;
-    }
-}
-
-void SaveScreen(const RECT& r, const std::string& name) {
-    fw::Bitmap shot(r.right - r.left, r.bottom - r.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    GdiFlush();
-    const auto bytes = fw::EncodeBitmapFile(shot.ToPixelImage());
-    const std::string folder = VORNIK_SCREENSHOT_DIR;
-    CreateDirectoryA(folder.c_str(), nullptr);
-    std::ofstream(folder + "\\" + name + ".bmp", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 TEST_F(PopupFixture, HeightsAndWidthsFollowTheLook) {
     fw::MenuItem* line = AddItem("-");
@@ -176,13 +142,13 @@ TEST_F(PopupFixture, TheTrayMenuOpensDrawnByTheSkinAndKeysChooseAnItem) {
         const int expectedHeight = look == TsuiUIStyle::MacOS ? 20 : 21;
         int phase = 0, ticks = 0;
         std::vector<int> heights;
-        g_step = [&] {
+        RunSteps([&] {
             HWND open = OpenMenuWindow();
             if (open == nullptr) return ++ticks > 60;
             if (phase == 0) {
                 // The second item, "显示界面", selected from the keyboard.
-                Key(VK_DOWN);
-                Key(VK_DOWN);
+                PressKey(VK_DOWN);
+                PressKey(VK_DOWN);
                 phase = 1;
                 return false;
             }
@@ -196,13 +162,12 @@ TEST_F(PopupFixture, TheTrayMenuOpensDrawnByTheSkinAndKeysChooseAnItem) {
             RECT bounds;
             GetWindowRect(open, &bounds);
             SaveScreen(bounds, std::string("tray-menu-") + GetUIStyleName(look));
-            Key(VK_RETURN);
+            PressKey(VK_RETURN);
             return true;
-        };
-        SetTimer(nullptr, 0, 50, StepTimer);
+        });
         const int before = shown;
         menu->Popup(300, 400);
-        g_step = nullptr;
+        menuStep = nullptr;
         EXPECT_EQ(shown, before + 1) << "Return chose the selected item";
         ASSERT_EQ(heights.size(), 3u);
         for (int h : heights) EXPECT_EQ(h, expectedHeight);
