@@ -127,7 +127,11 @@ void TForm1::Loaded() {
 void TForm1::FormCreate(fw::Component*) {
     if (AnotherInstanceRestored()) return;
     maskFlag_ = true;
-    AddTrayIcon();
+    // Adding the icon waits on the shell's notification area, longer than building the whole
+    // window. A timer message comes only when nothing is left to paint, so the icon follows
+    // the first painted window instead of delaying it.
+    trayIconPending_ = true;
+    SetTimer(Handle(), TrayIconTimer, 0, nullptr);
     // A book that cannot be read is reported; the window opens with what was loaded.
     try {
         LoadBook();
@@ -150,6 +154,9 @@ bool TForm1::AnotherInstanceRestored() {
 }
 
 void TForm1::AddTrayIcon() {
+    if (!trayIconPending_) return;
+    trayIconPending_ = false;
+    KillTimer(Handle(), TrayIconTimer);
     trayIcon_.SetWindow(Handle());
     trayIcon_.SetId(TrayIconId);
     trayIcon_.SetCallbackMessage(WM_TRAYICON);
@@ -374,6 +381,10 @@ void TForm1::WndProc(fw::Message& m) {
         WMTrayIcon(m);
         return;
     }
+    if (m.msg == WM_TIMER && m.wParam == TrayIconTimer) {
+        AddTrayIcon();
+        return;
+    }
     fw::Form::WndProc(m);
 }
 
@@ -399,6 +410,8 @@ void TForm1::WMTrayIcon(fw::Message& m) {
 }
 
 void TForm1::HideToTray() {
+    // The window must not vanish before the icon that brings it back exists.
+    AddTrayIcon();
     // Hiding the application window as well takes the taskbar button away.
     Hide();
     ShowWindow(fw::App().Handle(), SW_HIDE);
@@ -413,6 +426,9 @@ void TForm1::N1Click(fw::Component*) {
     suiMessageDialog1->SetText("真的要退出程序吗？");
     suiMessageDialog1->SetPosition(fw::Position::ScreenCenter);
     if (suiMessageDialog1->ShowModal() != fw::mrYes) return;
+    // An icon still to come would outlive the program.
+    trayIconPending_ = false;
+    KillTimer(Handle(), TrayIconTimer);
     trayIcon_.SetTip("Icon");
     NotifyIcon(NIM_DELETE, trayIcon_);
     // A copied secret does not outlive the program; the exit goes on if the clipboard is busy.

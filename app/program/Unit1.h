@@ -38,6 +38,7 @@ public:
     // The callback message of the notification-area icon.
     static constexpr UINT WM_TRAYICON = WM_USER + 1;
     static constexpr UINT TrayIconId = 100;
+    static constexpr UINT_PTR TrayIconTimer = 1;
 
     explicit TForm1(fw::Component* owner);
     ~TForm1() override;
@@ -119,6 +120,8 @@ private:
 
     EntryBook book_;
     bool maskFlag_ = false;
+    // Set from start-up until the icon has been added (or the program ends first).
+    bool trayIconPending_ = false;
     fw::TrayIcon trayIcon_;
     // The delay is the user's setting at start-up.
     ClipboardGuard clipboard_{ClipboardGuard::ClearSecondsSetting()};

@@ -172,15 +172,17 @@ fw::Canvas& Bitmap::Canvas() {
     return *canvas_;
 }
 
-void Bitmap::LoadFromResourceName(HINSTANCE module, const std::string& name) {
+PixelImage Bitmap::ResourceImage(HINSTANCE module, const std::string& name) {
     const std::wstring wide = GbkToWide(name);
     HRSRC info = FindResourceW(module, wide.c_str(), MAKEINTRESOURCEW(2)); // RT_BITMAP
     HGLOBAL loaded = info ? LoadResource(module, info) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (data == nullptr) throw Exception(Format("Bitmap resource %s not found", name.c_str()));
     const std::vector<uint8_t> file = FileFromPackedDib(static_cast<const uint8_t*>(data), SizeofResource(module, info));
-    LoadFromBitmapFile(file);
+    return DecodeBitmapFile(file);
 }
+
+void Bitmap::LoadFromResourceName(HINSTANCE module, const std::string& name) { Assign(ResourceImage(module, name)); }
 
 void Bitmap::LoadFromBitmapFile(const uint8_t* data, size_t size) { Assign(DecodeBitmapFile(data, size)); }
 

@@ -50,6 +50,8 @@ public:
 
     // Loads the BITMAP resource `name` of `module` (e.g. "MACOS_BUTTON").
     void LoadFromResourceName(HINSTANCE module, const std::string& name);
+    // The pixels of that resource; throws fw::Exception when there is none.
+    static PixelImage ResourceImage(HINSTANCE module, const std::string& name);
     // Decodes a whole bitmap file held in memory; throws BitmapFileError for anything it
     // does not accept, leaving the bitmap as it was.
     void LoadFromBitmapFile(const uint8_t* data, size_t size);

@@ -2,12 +2,31 @@
 
 #include "framework/graphics/Bitmap.h"
 
+#include <algorithm>
+
 namespace fw::detail {
+
+namespace {
+
+// Blocks up to this many pixels reuse one bitmap: skinned controls draw many small masked
+// pieces on every paint, and making a device-independent bitmap costs more than the copy.
+constexpr long long ScratchLimit = 512 * 512;
+
+Bitmap& Scratch(int w, int h) {
+    thread_local Bitmap scratch;
+    if (w > scratch.Width() || h > scratch.Height())
+        scratch = Bitmap(std::max(w, scratch.Width()), std::max(h, scratch.Height()));
+    return scratch;
+}
+
+} // namespace
 
 void BlitMasked(HDC dc, int x, int y, int w, int h, const std::uint32_t* pixels, std::size_t stride,
                 const std::uint8_t* opaque) {
     if (w <= 0 || h <= 0) return;
-    Bitmap block(w, h);
+    Bitmap large;
+    if (static_cast<long long>(w) * h > ScratchLimit) large = Bitmap(w, h);
+    Bitmap& block = large.Empty() ? Scratch(w, h) : large;
     HDC blockDc = block.DeviceContext();
     if (opaque != nullptr) BitBlt(blockDc, 0, 0, w, h, dc, x, y, SRCCOPY);
     for (int row = 0; row < h; ++row) {

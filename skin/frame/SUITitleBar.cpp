@@ -462,6 +462,9 @@ void TsuiTitleBar::LoadSections(const TsuiStyleValues& values) {
 }
 
 void TsuiTitleBar::SetFileTheme(TsuiFileTheme* theme) {
+    // The skinned form sets the theme and then the look on every change of look: the same
+    // theme again would only load every picture twice.
+    if (theme == fileTheme_.Get()) return;
     fileTheme_.Set(theme);
     keepFontColor_ = true;
     try {
@@ -537,6 +540,16 @@ void TsuiTitleBar::SetWindowRegion(int w) {
     if (bottomRight != nullptr) CombineRgn(region, region, bottomRight, RGN_OR);
     if (bottomLeft != nullptr) DeleteObject(bottomLeft);
     if (bottomRight != nullptr) DeleteObject(bottomRight);
+    // Setting a region makes the system redraw the whole window, even for the same region, and
+    // every change of look and many resizes give the same shape again.
+    HRGN current = CreateRectRgn(0, 0, 0, 0);
+    const bool same = current != nullptr && GetWindowRgn(form->Handle(), current) != ERROR &&
+                      EqualRgn(current, region) != FALSE;
+    if (current != nullptr) DeleteObject(current);
+    if (same) {
+        DeleteObject(region);
+        return;
+    }
     if (SetWindowRgn(form->Handle(), region, TRUE) == 0) DeleteObject(region);
 }
 

@@ -28,6 +28,14 @@ fw::Rect FrameSourceRect(int width, int height, int count, int index) {
     return Rect{(index - 1) * frameWidth, 0, index * frameWidth, height};
 }
 
+fw::PixelImage CutImageFrame(const fw::PixelImage& image, int count, int index) {
+    const Rect r = FrameSourceRect(image.Width(), image.Height(), count, index);
+    fw::PixelImage frame(r.Width(), r.Height());
+    for (int y = 0; y < frame.Height() && frame.Width() > 0; ++y)
+        std::copy_n(image.Row(y) + r.Left, frame.Width(), frame.Row(y));
+    return frame;
+}
+
 std::array<NineGridPiece, 9> NineGridLayout(int imageWidth, int imageHeight, const fw::Rect& target) {
     const int sw = imageWidth;
     const int sh = imageHeight;

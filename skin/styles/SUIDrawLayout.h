@@ -12,6 +12,8 @@
 // columns (index - 1) * (width div count) up to index * (width div count). Pixels right of the
 // last whole frame belong to no frame. Throws fw::Exception unless 1 <= index <= count.
 fw::Rect FrameSourceRect(int width, int height, int count, int index);
+// The pixels of that frame of `image`.
+fw::PixelImage CutImageFrame(const fw::PixelImage& image, int count, int index);
 
 // The nine pieces in the order they are drawn; later pieces paint over earlier ones.
 enum class NineGridPart { TopLeft, BottomLeft, LeftEdge, TopRight, BottomRight, RightEdge, TopEdge, Centre, BottomEdge };

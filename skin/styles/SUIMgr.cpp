@@ -64,7 +64,10 @@ void TsuiThemeManager::ApplyUIStyle() {
         fw::Component* component = form->FindComponent(name);
         if (component == nullptr) continue;
         fw::SetPropertyValue(*component, "UIStyle", style);
-        fw::SetPropertyValue(*component, "FileTheme", theme);
+        // Components restyle themselves when their theme is set, even to the one they have:
+        // the style just applied already used it.
+        if (fw::GetPropertyValue(*component, "FileTheme").AsComponent() != fileTheme_.Get())
+            fw::SetPropertyValue(*component, "FileTheme", theme);
     }
 }
 

@@ -16,7 +16,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 
 namespace {
 
@@ -36,25 +35,18 @@ private:
 // A corner piece goes through an image list: masked with fuchsia, or every pixel drawn.
 void DrawCorner(const fw::Bitmap& bitmap, fw::Canvas& canvas, const NineGridPiece& piece, bool transparent) {
     const fw::Rect& s = piece.Source;
-    fw::Bitmap block(s.Width(), s.Height());
-    for (int y = 0; y < s.Height(); ++y)
-        std::memcpy(block.ScanLine(y), bitmap.ScanLine(s.Top + y) + s.Left, static_cast<size_t>(s.Width()) * 4);
-    fw::ImageList list(s.Width(), s.Height());
-    if (transparent)
-        list.AddMasked(block, fw::clFuchsia);
-    else
-        list.Add(block);
-    list.Draw(canvas, piece.Target.Left, piece.Target.Top, 0);
+    if (transparent) {
+        canvas.DrawTransparent(piece.Target, bitmap, s, fw::clFuchsia);
+        return;
+    }
+    BitBlt(canvas.Handle(), piece.Target.Left, piece.Target.Top, s.Width(), s.Height(), bitmap.DeviceContext(), s.Left,
+           s.Top, SRCCOPY);
 }
 
 } // namespace
 
 void CutBitmapFrame(const fw::Bitmap& source, fw::Bitmap& dest, int frameCount, int frameIndex) {
-    const fw::Rect r = FrameSourceRect(source.Width(), source.Height(), frameCount, frameIndex);
-    fw::PixelImage frame(r.Width(), r.Height());
-    for (int y = 0; y < frame.Height() && frame.Width() > 0; ++y)
-        std::memcpy(frame.Row(y), source.ScanLine(y) + r.Left, static_cast<size_t>(frame.Width()) * 4);
-    dest.Assign(frame);
+    dest.Assign(CutImageFrame(source.ToPixelImage(), frameCount, frameIndex));
 }
 
 void DrawNineGridBitmap(const fw::Bitmap& bitmap, fw::Canvas& canvas, const fw::Rect& rect, bool transparent) {
@@ -143,7 +135,9 @@ void ContainerApplyUIStyle(fw::WinControl* container, TsuiUIStyle uiStyle, fw::C
     for (int i = 0; i < container->ControlCount(); ++i) {
         fw::Control* child = container->Controls(i);
         if (!HasProperty(child, "FileTheme") || !HasProperty(child, "UIStyle")) continue;
-        fw::SetPropertyValue(*child, "FileTheme", theme);
+        // Setting a theme restyles the child; its own theme again would only do that twice.
+        if (fw::GetPropertyValue(*child, "FileTheme").AsComponent() != fileTheme)
+            fw::SetPropertyValue(*child, "FileTheme", theme);
         fw::SetPropertyValue(*child, "UIStyle", style);
     }
 }

@@ -6,18 +6,34 @@
 #include "framework/core/GbkText.h"
 #include "framework/core/Properties.h"
 #include "framework/graphics/Bitmap.h"
+#include "skin/styles/SUIDrawLayout.h"
 #include "skin/styles/SUIPublic.h"
 
 #include <windows.h>
+
+#include <map>
 
 const fw::EnumInfo& UIStyleInfo() {
     static const fw::EnumInfo info("TsuiUIStyle", {"FromThemeFile", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass"});
     return info;
 }
 
-void LoadSkinBitmap(const std::string& name, fw::Bitmap& bitmap) {
-    bitmap.LoadFromResourceName(GetModuleHandleW(nullptr), name);
+namespace {
+
+// The built-in pictures are read from the program's resources once: a change of look and many
+// paints fetch the same few pictures again and again. The five looks together hold well under
+// a megabyte of pixels.
+const fw::PixelImage& SkinImage(const std::string& name) {
+    static std::map<std::string, fw::PixelImage> images;
+    auto found = images.find(name);
+    if (found == images.end())
+        found = images.emplace(name, fw::Bitmap::ResourceImage(GetModuleHandleW(nullptr), name)).first;
+    return found->second;
 }
+
+} // namespace
+
+void LoadSkinBitmap(const std::string& name, fw::Bitmap& bitmap) { bitmap.Assign(SkinImage(name)); }
 
 void LoadBuiltInThemeBitmap(TsuiUIStyle style, TsuiThemeElement element, fw::Bitmap& bitmap) {
     const std::string name = GetBuiltInThemeBitmapName(style, element);
@@ -31,10 +47,9 @@ void GetBuiltInThemeBitmap(TsuiUIStyle style, TsuiThemeElement element, fw::Bitm
         LoadBuiltInThemeBitmap(style, element, *bitmap);
         return;
     }
-    if (GetBuiltInThemeBitmapName(style, element).empty()) return;
-    fw::Bitmap whole;
-    LoadBuiltInThemeBitmap(style, element, whole);
-    CutBitmapFrame(whole, *bitmap, frameCount, frameIndex);
+    const std::string name = GetBuiltInThemeBitmapName(style, element);
+    if (name.empty()) return;
+    bitmap->Assign(CutImageFrame(SkinImage(name), frameCount, frameIndex));
 }
 
 namespace {
