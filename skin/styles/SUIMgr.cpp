@@ -64,10 +64,7 @@ void TsuiThemeManager::ApplyUIStyle() {
         fw::Component* component = form->FindComponent(name);
         if (component == nullptr) continue;
         fw::SetPropertyValue(*component, "UIStyle", style);
-        // Components restyle themselves when their theme is set, even to the one they have:
-        // the style just applied already used it.
-        if (fw::GetPropertyValue(*component, "FileTheme").AsComponent() != fileTheme_.Get())
-            fw::SetPropertyValue(*component, "FileTheme", theme);
+        fw::SetPropertyValue(*component, "FileTheme", theme);
     }
 }
 

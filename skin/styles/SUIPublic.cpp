@@ -135,9 +135,7 @@ void ContainerApplyUIStyle(fw::WinControl* container, TsuiUIStyle uiStyle, fw::C
     for (int i = 0; i < container->ControlCount(); ++i) {
         fw::Control* child = container->Controls(i);
         if (!HasProperty(child, "FileTheme") || !HasProperty(child, "UIStyle")) continue;
-        // Setting a theme restyles the child; its own theme again would only do that twice.
-        if (fw::GetPropertyValue(*child, "FileTheme").AsComponent() != fileTheme)
-            fw::SetPropertyValue(*child, "FileTheme", theme);
+        fw::SetPropertyValue(*child, "FileTheme", theme);
         fw::SetPropertyValue(*child, "UIStyle", style);
     }
 }
