@@ -12,10 +12,15 @@ namespace {
 // pieces on every paint, and making a device-independent bitmap costs more than the copy.
 constexpr long long ScratchLimit = 512 * 512;
 
-Bitmap& Scratch(int w, int h) {
-    thread_local Bitmap scratch;
-    if (w > scratch.Width() || h > scratch.Height())
-        scratch = Bitmap(std::max(w, scratch.Width()), std::max(h, scratch.Height()));
+// The bitmap of the first thread that draws (the user interface's); it lives until the process
+// ends, so no destructor touches the graphics system while the process is being torn down.
+// Other threads draw through a bitmap of their own each time.
+Bitmap* Scratch(int w, int h) {
+    static const DWORD owner = GetCurrentThreadId();
+    static Bitmap* scratch = new Bitmap();
+    if (GetCurrentThreadId() != owner || static_cast<long long>(w) * h > ScratchLimit) return nullptr;
+    if (w > scratch->Width() || h > scratch->Height())
+        *scratch = Bitmap(std::max(w, scratch->Width()), std::max(h, scratch->Height()));
     return scratch;
 }
 
@@ -24,9 +29,10 @@ Bitmap& Scratch(int w, int h) {
 void BlitMasked(HDC dc, int x, int y, int w, int h, const std::uint32_t* pixels, std::size_t stride,
                 const std::uint8_t* opaque) {
     if (w <= 0 || h <= 0) return;
-    Bitmap large;
-    if (static_cast<long long>(w) * h > ScratchLimit) large = Bitmap(w, h);
-    Bitmap& block = large.Empty() ? Scratch(w, h) : large;
+    Bitmap own;
+    Bitmap* shared = Scratch(w, h);
+    if (shared == nullptr) own = Bitmap(w, h);
+    Bitmap& block = shared != nullptr ? *shared : own;
     HDC blockDc = block.DeviceContext();
     if (opaque != nullptr) BitBlt(blockDc, 0, 0, w, h, dc, x, y, SRCCOPY);
     for (int row = 0; row < h; ++row) {

@@ -22,12 +22,13 @@ namespace {
 
 // The built-in pictures are read from the program's resources once: a change of look and many
 // paints fetch the same few pictures again and again. The five looks together hold well under
-// a megabyte of pixels.
+// a megabyte of pixels. The cache is never destroyed: windows still being torn down while the
+// program's static objects go may load pictures.
 const fw::PixelImage& SkinImage(const std::string& name) {
-    static std::map<std::string, fw::PixelImage> images;
-    auto found = images.find(name);
-    if (found == images.end())
-        found = images.emplace(name, fw::Bitmap::ResourceImage(GetModuleHandleW(nullptr), name)).first;
+    static auto* images = new std::map<std::string, fw::PixelImage>();
+    auto found = images->find(name);
+    if (found == images->end())
+        found = images->emplace(name, fw::Bitmap::ResourceImage(GetModuleHandleW(nullptr), name)).first;
     return found->second;
 }
 
