@@ -73,11 +73,6 @@ public:
     // (whether its owner, a parent or any other `delete` destroys it), then the destructors.
     // Overrides of BeforeDestruction may therefore use every member of the most derived class.
     static void operator delete(Component* c, std::destroying_delete_t);
-    // The allocation that pairs with that delete (without it the compiler cannot tell that
-    // every `new` component is freed by its class's own delete), and the plain release of
-    // that allocation when a constructor throws (a delete-expression never picks it).
-    static void* operator new(std::size_t size) { return ::operator new(size); }
-    static void operator delete(void* memory) noexcept { ::operator delete(memory); }
 
     // Asks to hear Notification(c, opRemove) when `c` is destroyed although `c` has another
     // owner (components of the same owner hear it anyway). Calls pair up with

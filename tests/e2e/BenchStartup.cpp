@@ -9,6 +9,7 @@
 #include "app/record/RecordCodec.h"
 
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -68,8 +69,16 @@ HWND MainWindowOf(DWORD pid) {
     return nullptr;
 }
 
-// One start; a negative result when the window never painted.
-double StartOnce(const std::wstring& folder, const std::wstring& program) {
+struct Start {
+    double Ms = -1;  // negative when the window never painted
+    // Peak working set and peak private bytes, read once start-up has settled.
+    double PeakWorkingSetMb = 0;
+    double PeakPrivateMb = 0;
+};
+
+// One start.
+Start StartOnce(const std::wstring& folder, const std::wstring& program) {
+    Start result;
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     VornikProcess process(folder, program);
@@ -87,11 +96,23 @@ double StartOnce(const std::wstring& folder, const std::wstring& program) {
         }
         Sleep(2);
     }
+    result.Ms = elapsed;
+    if (elapsed >= 0) {
+        // What the program does right after its first paint (the notification icon, the rest
+        // of the painting) belongs to its start-up too.
+        Sleep(700);
+        PROCESS_MEMORY_COUNTERS counters{};
+        counters.cb = sizeof(counters);
+        if (GetProcessMemoryInfo(process.Handle(), &counters, sizeof(counters))) {
+            result.PeakWorkingSetMb = static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+            result.PeakPrivateMb = static_cast<double>(counters.PeakPagefileUsage) / (1024.0 * 1024.0);
+        }
+    }
     process.Terminate();
     process.WaitForExit(10000);
     // The next start should find the screen flat again.
     Sleep(300);
-    return elapsed;
+    return result;
 }
 
 double Median(std::vector<double> values) {
@@ -123,24 +144,34 @@ int main() {
         return 1;
     }
     const std::wstring vornik = BuildFolder() + L"\\vornik.exe";
-    std::vector<double> ours;
-    std::vector<double> notepad;
+    std::vector<Start> ours;
+    std::vector<Start> notepad;
     for (int i = 0; i < Runs; ++i) {
         // Alternating keeps slow phases of a loaded machine from favouring either program.
-        const double a = StartOnce(folder.Path(), vornik);
-        const double b = StartOnce(folder.Path(), L"notepad.exe");
-        if (a < 0 || b < 0) {
+        const Start a = StartOnce(folder.Path(), vornik);
+        const Start b = StartOnce(folder.Path(), L"notepad.exe");
+        if (a.Ms < 0 || b.Ms < 0) {
             std::fprintf(stderr, "bench_startup: a window did not paint within %d ms\n", TimeoutMs);
             return 1;
         }
         ours.push_back(a);
         notepad.push_back(b);
     }
-    const double m = Median(ours);
-    const double n = Median(notepad);
+    const auto median = [](const std::vector<Start>& starts, double Start::*field) {
+        std::vector<double> values;
+        for (const Start& s : starts) values.push_back(s.*field);
+        return Median(values);
+    };
+    const double m = median(ours, &Start::Ms);
+    const double n = median(notepad, &Start::Ms);
     std::printf("start-up to first painted main window, median of %d:\n", Runs);
     std::printf("  vornik.exe   %8.1f ms\n", m);
     std::printf("  notepad.exe  %8.1f ms\n", n);
     std::printf("  ratio        %8.2f\n", m / n);
+    std::printf("peak memory after start-up, median of %d (working set / private bytes):\n", Runs);
+    std::printf("  vornik.exe   %6.1f MB / %6.1f MB\n", median(ours, &Start::PeakWorkingSetMb),
+                median(ours, &Start::PeakPrivateMb));
+    std::printf("  notepad.exe  %6.1f MB / %6.1f MB\n", median(notepad, &Start::PeakWorkingSetMb),
+                median(notepad, &Start::PeakPrivateMb));
     return 0;
 }

@@ -401,7 +401,7 @@ TEST_F(Window, ScreenshotsOfTheMainWindowInEveryLook) {
         ASSERT_TRUE(desktop::WaitFor([&] { return Backup().Exists && IsWindowVisible(main_); }));
         desktop::Click(SideChannel());
         Sleep(500);
-        EXPECT_TRUE(desktop::SaveScreenshot(main_, folder + L"\\main-" + l.look + L".bmp"));
+        EXPECT_TRUE(desktop::SaveScreenshot(main_, folder + L"\\chosen-" + l.look + L".bmp"));
     }
     Exit();
 }
