@@ -82,7 +82,7 @@ Start StartOnce(const std::wstring& folder, const std::wstring& program) {
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     VornikProcess process(folder, program);
-    if (!process.Started()) return -1;
+    if (!process.Started()) return result;
     double elapsed = -1;
     // Polled every 2 ms: finer than the waits of the tests.
     const ULONGLONG end = GetTickCount64() + TimeoutMs;
