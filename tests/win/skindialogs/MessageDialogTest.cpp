@@ -27,12 +27,7 @@ void SaveScreenGrab(HWND window, const std::string& name) {
     HDC screen = GetDC(nullptr);
     BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
-    GdiFlush();
-    const std::vector<uint8_t> bytes = fw::EncodeBitmapFile(shot.ToPixelImage());
-    const std::string folder = VORNIK_SCREENSHOT_DIR;
-    CreateDirectoryA(folder.c_str(), nullptr);
-    std::ofstream(folder + "\\" + name + ".bmp", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    skincontrols::WriteScreenshot(shot, name);
 }
 
 std::function<void()>& PendingAction() {
