@@ -1,5 +1,6 @@
 #include "framework/controls/Control.h"
 
+#include "framework/controls/InvalidationBatch.h"
 #include "framework/controls/WinControl.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/EnumInfo.h"
@@ -264,8 +265,10 @@ void Control::SetParentShowHint(bool v) {
 
 void Control::Invalidate() {
     if (parent_ == nullptr || !visible_ || !parent_->HandleAllocated()) return;
+    // A hidden window is painted whole when it is shown; asking now would only cost a round trip.
+    if (!IsWindowVisible(parent_->Handle())) return;
     const RECT r{left_, top_, left_ + width_, top_ + height_};
-    InvalidateRect(parent_->Handle(), &r, TRUE);
+    InvalidationBatch::Invalidate(parent_->Handle(), &r);
 }
 
 void Control::Update() {

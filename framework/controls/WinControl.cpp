@@ -1,5 +1,6 @@
 #include "framework/controls/WinControl.h"
 
+#include "framework/controls/InvalidationBatch.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/FlagScope.h"
 #include "framework/core/WideText.h"
@@ -10,14 +11,41 @@
 #include <algorithm>
 #include <climits>
 #include <map>
+#include <mutex>
+#include <unordered_map>
 
 namespace fw {
 
 namespace {
 
-ATOM ObjectAtom() {
-    static const ATOM atom = GlobalAddAtomW(L"fw.WinControl");
-    return atom;
+// Which control owns each window of this process. A table in the process rather than a window
+// property: this lookup runs for every message, and reading a property is a round trip to the
+// window server.
+class HandleTable {
+public:
+    WinControl* Find(HWND h) {
+        std::lock_guard lock(mutex_);
+        const auto it = controls_.find(h);
+        return it == controls_.end() ? nullptr : it->second;
+    }
+    void Set(HWND h, WinControl* c) {
+        std::lock_guard lock(mutex_);
+        controls_[h] = c;
+    }
+    void Remove(HWND h) {
+        std::lock_guard lock(mutex_);
+        controls_.erase(h);
+    }
+
+private:
+    std::mutex mutex_;
+    std::unordered_map<HWND, WinControl*> controls_;
+};
+
+HandleTable& Handles() {
+    // Never destroyed: windows may still get messages while statics are being torn down.
+    static HandleTable* table = new HandleTable;
+    return *table;
 }
 
 // The control whose CreateWindowExW runs; its window's first message attaches it.
@@ -156,16 +184,18 @@ void WinControl::DestroyHandle() {
     HWND h = handle_;
     if (GetCapture() == h) ReleaseCapture();
     DestroyWindow(h);
+    // Normally gone with WM_NCDESTROY; a window whose procedure was replaced may skip that.
+    Handles().Remove(h);
     handle_ = nullptr;
 }
 
 WinControl* WinControl::FromHandle(HWND hwnd) {
     if (hwnd == nullptr) return nullptr;
-    return static_cast<WinControl*>(GetPropW(hwnd, MAKEINTATOM(ObjectAtom())));
+    return Handles().Find(hwnd);
 }
 
 void WinControl::Attach(HWND hwnd, WinControl* control) {
-    SetPropW(hwnd, MAKEINTATOM(ObjectAtom()), control);
+    Handles().Set(hwnd, control);
     control->handle_ = hwnd;
 }
 
@@ -183,7 +213,7 @@ LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, L
     Message m{msg, wParam, lParam, 0};
     Guarded([&] { self->windowProc_(m); });
     if (msg == WM_NCDESTROY) {
-        RemovePropW(hwnd, MAKEINTATOM(ObjectAtom()));
+        Handles().Remove(hwnd);
         if (self->handle_ == hwnd) self->handle_ = nullptr;
         self->mouseCapture_ = nullptr;
         self->trackingLeave_ = false;
@@ -412,11 +442,14 @@ void WinControl::ReleaseColorBrush() {
 }
 
 void WinControl::Invalidate() {
-    if (handle_ != nullptr) InvalidateRect(handle_, nullptr, TRUE);
+    // A hidden window is painted whole when it is shown; asking now would only cost a round trip.
+    if (handle_ != nullptr && IsWindowVisible(handle_)) InvalidationBatch::Invalidate(handle_, nullptr);
 }
 
 void WinControl::Update() {
-    if (handle_ != nullptr) UpdateWindow(handle_);
+    if (handle_ == nullptr) return;
+    InvalidationBatch::Flush();
+    UpdateWindow(handle_);
 }
 
 Point WinControl::ClientToScreen(Point p) const {

@@ -1,5 +1,6 @@
 #include "skin/styles/SUIMgr.h"
 
+#include "framework/controls/InvalidationBatch.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Properties.h"
 #include "framework/forms/Form.h"
@@ -60,6 +61,8 @@ void TsuiThemeManager::ApplyUIStyle() {
     // A copy of the lines: a component restyling itself may destroy another, whose line then
     // leaves the list.
     const std::vector<std::string> names = compList_.Lines();
+    // Each component invalidates itself once per property it changes; the batch asks once.
+    const fw::InvalidationBatch batch;
     for (const std::string& name : names) {
         fw::Component* component = form->FindComponent(name);
         if (component == nullptr) continue;

@@ -1,5 +1,6 @@
 #include "skin/styles/SUIPublic.h"
 
+#include "framework/controls/InvalidationBatch.h"
 #include "framework/controls/WinControl.h"
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Picture.h"
@@ -131,6 +132,7 @@ void ContainerApplyUIStyle(fw::WinControl* container, TsuiUIStyle uiStyle, fw::C
     if (container == nullptr) return;
     const fw::PropertyValue style = fw::PropertyValue::FromEnum(static_cast<int>(uiStyle), GetUIStyleName(uiStyle));
     const fw::PropertyValue theme = fw::PropertyValue::FromComponent(fileTheme);
+    const fw::InvalidationBatch batch;
     // Index by index: a child restyling itself must not invalidate the walk.
     for (int i = 0; i < container->ControlCount(); ++i) {
         fw::Control* child = container->Controls(i);
