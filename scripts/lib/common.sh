@@ -40,7 +40,8 @@ ensure_display() {
   local n
   for n in $(seq 90 250); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 &
+    # -noreset keeps the root window's properties when the last client leaves.
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ac -noreset >/dev/null 2>&1 &
     local pid=$! i
     for i in $(seq 1 100); do
       [ -e "/tmp/.X11-unix/X$n" ] && break
@@ -50,6 +51,10 @@ ensure_display() {
     if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$pid" 2>/dev/null; then
       VORNIK_PIDS+=("$pid")
       export DISPLAY=":$n"
+      # A desktop session loads X resources. With none at all, Xlib reads ~/.Xdefaults from disk
+      # again on every resource lookup, and Wine makes such lookups while it draws.
+      xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'Xft.dpi:\t96\n' ||
+        log "could not set the display's X resources (drawing will be slower)"
       log "virtual display $DISPLAY (Xvfb pid $pid)"
       return 0
     fi
