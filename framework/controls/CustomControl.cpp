@@ -1,5 +1,7 @@
 #include "framework/controls/CustomControl.h"
 
+#include "framework/system/DeviceContextScope.h"
+
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/FlagScope.h"
 #include "framework/graphics/CanvasHandleScope.h"
@@ -81,6 +83,26 @@ void CustomControl::WMEraseBkgnd(Message& m) {
         return;
     }
     WinControl::WMEraseBkgnd(m);
+}
+
+void CustomControl::WMPaint(Message& m) {
+    RECT client{};
+    RECT window{};
+    const bool wholeClient = doubleBuffered_ && m.wParam == 0 && HandleAllocated() && GetClientRect(Handle(), &client) &&
+                             GetWindowRect(Handle(), &window) && client.right == window.right - window.left &&
+                             client.bottom == window.bottom - window.top;
+    if (!wholeClient) {
+        WinControl::WMPaint(m);
+        return;
+    }
+    // The buffer covers the whole window and nothing draws on its frame or carries a caret, so
+    // BeginPaint's work (the update region, hiding the caret, the frame) is not needed: this
+    // takes two round trips to the window server where BeginPaint and EndPaint take five, and
+    // restyling a window repaints dozens of controls. Validated first, as BeginPaint does, so
+    // that an invalidation made while painting is kept.
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_VALIDATE | RDW_NOERASE | RDW_NOFRAME);
+    const DeviceContextScope dc = DeviceContextScope::Client(Handle());
+    if (dc.Handle() != nullptr) PaintHandler(dc.Handle());
 }
 
 void CustomControl::WMDestroy(Message& m) {

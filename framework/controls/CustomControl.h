@@ -35,6 +35,7 @@ protected:
     void PaintWindow(HDC dc) override;
     void PaintHandler(HDC dc) override;
     void WMEraseBkgnd(Message& m) override;
+    void WMPaint(Message& m) override;
     void WMDestroy(Message& m) override;
 
 private:

@@ -48,6 +48,11 @@ HandleTable& Handles() {
     return *table;
 }
 
+// The window with the keyboard focus in this thread, as the focus messages our windows get tell
+// it (the system sets the focus before it sends them). Asking the system instead (GetFocus) is a
+// round trip to the window server, and controls ask whenever they paint.
+thread_local HWND focusedWindow = nullptr;
+
 // The control whose CreateWindowExW runs; its window's first message attaches it.
 thread_local WinControl* creatingControl = nullptr;
 
@@ -200,6 +205,8 @@ void WinControl::Attach(HWND hwnd, WinControl* control) {
 }
 
 LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_SETFOCUS) focusedWindow = hwnd;
+    if (msg == WM_KILLFOCUS) focusedWindow = reinterpret_cast<HWND>(wParam);
     WinControl* self = FromHandle(hwnd);
     if (self == nullptr) {
         // The first message of a new window (WM_GETMINMAXINFO or WM_NCCREATE) attaches its object.
@@ -527,7 +534,7 @@ bool WinControl::CanFocus() const {
     return c->Enabled() && c->Showing();
 }
 
-bool WinControl::Focused() const { return handle_ != nullptr && GetFocus() == handle_; }
+bool WinControl::Focused() const { return handle_ != nullptr && focusedWindow == handle_; }
 
 void WinControl::SetFocus() {
     if (!CanFocus()) throw Exception("Cannot focus a disabled or invisible window");

@@ -5,6 +5,8 @@
 #include "framework/graphics/Win32Color.h"
 #include "framework/system/DeviceContextScope.h"
 
+#include <windowsx.h>
+
 namespace fw {
 
 namespace {
@@ -246,9 +248,10 @@ void WinControl::WMChar(Message& m) {
 
 void WinControl::WMSetCursor(Message& m) {
     if (reinterpret_cast<HWND>(m.wParam) == handle_ && LOWORD(m.lParam) == HTCLIENT) {
-        POINT pt;
-        GetCursorPos(&pt);
-        const Point p = ScreenToClient(Point{pt.x, pt.y});
+        // The pointer's place at the mouse message being handled; GetCursorPos would ask the
+        // window server (and the display) on every move of the mouse.
+        const DWORD pos = GetMessagePos();
+        const Point p = ScreenToClient(Point{GET_X_LPARAM(pos), GET_Y_LPARAM(pos)});
         int cursor = Cursor();
         if (Control* c = ControlAtPos(p, true); c != nullptr && dynamic_cast<WinControl*>(c) == nullptr && c->Cursor() != crDefault)
             cursor = c->Cursor();

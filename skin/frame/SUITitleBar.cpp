@@ -13,6 +13,8 @@
 #include "skin/styles/SUIPublic.h"
 #include "skin/styles/SUIThemes.h"
 
+#include <windowsx.h>
+
 #include <memory>
 
 namespace {
@@ -664,8 +666,14 @@ void TsuiTitleBar::DrawButtons(fw::Bitmap& buffer) {
     int x = w + rightBtnXOffset_ + 1;
     hotButton_ = -1;
     buttonRects_.assign(static_cast<size_t>(buttons_.Count()), fw::Rect{});
+    // Where the pointer was at the latest message: asking the system where it is now (GetCursorPos)
+    // is a round trip to the window server and on to the display.
     POINT cursor{-100000, -100000};
-    if (HandleAllocated() && GetCursorPos(&cursor)) ::ScreenToClient(Handle(), &cursor);
+    if (HandleAllocated()) {
+        const DWORD pos = GetMessagePos();
+        cursor = POINT{GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
+        ::ScreenToClient(Handle(), &cursor);
+    }
     const fw::Point mouse{cursor.x, cursor.y};
     int controlBox = -1;
 
@@ -696,13 +704,15 @@ void TsuiTitleBar::DrawButtons(fw::Bitmap& buffer) {
         const bool hot = InRect(mouse, r);
         if (hot) hotButton_ = controlBox;
         if (drawAppIcon_) {
-            fw::Icon icon;
-            try {
-                icon.LoadFromResourceName(fw::App().Module(), "MAINICON", 16);
-                canvas.Draw(lx + 3, b.Top(), icon);
-            } catch (const fw::Exception&) {
-                // A program without an icon shows none.
+            if (!appIconLoaded_) {
+                appIconLoaded_ = true;
+                try {
+                    appIcon_.LoadFromResourceName(fw::App().Module(), "MAINICON", 16);
+                } catch (const fw::Exception&) {
+                    // A program without an icon shows none.
+                }
             }
+            if (!appIcon_.Empty()) canvas.Draw(lx + 3, b.Top(), appIcon_);
             lx += 21;
         } else {
             DrawButtonPicture(canvas, state(b, hot), lx, b.Top(), b.Transparent());

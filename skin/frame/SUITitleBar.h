@@ -10,6 +10,7 @@
 #include "framework/core/Collection.h"
 #include "framework/core/ComponentRef.h"
 #include "framework/core/Picture.h"
+#include "framework/graphics/Icon.h"
 #include "skin/frame/SUIPopupMenu.h"
 #include "skin/styles/SUIStyleValues.h"
 #include "skin/styles/SUIThemeFile.h"
@@ -262,4 +263,8 @@ private:
     std::vector<fw::Rect> buttonRects_;
     int captionLeft_ = 0;
     std::string drawnCaption_;
+    // The program's icon, loaded by the first paint that shows it: each load makes a user
+    // object, a round trip to the window server.
+    fw::Icon appIcon_;
+    bool appIconLoaded_ = false;
 };

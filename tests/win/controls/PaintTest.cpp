@@ -4,6 +4,7 @@
 #include "tests/win/forms/TestControls.h"
 #include "tests/win/forms/WinTestSupport.h"
 
+#include "framework/controls/InvalidationBatch.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Win32Color.h"
 
@@ -72,6 +73,88 @@ TEST(Painting, PaintToDrawsTheWholeControlWithSystemColoursResolved) {
     EXPECT_EQ(target.Pixel(12, 12), RgbToColor(GetSysColor(COLOR_HIGHLIGHT)));
     EXPECT_EQ(target.Pixel(35, 25), clRed) << "windowed children too, at their place";
     EXPECT_EQ(target.Pixel(45, 35), RgbToColor(GetSysColor(COLOR_BTNFACE)));
+}
+
+} // namespace
+
+namespace {
+
+// Whether the system holds an update region for the window.
+bool Pending(HWND window) { return GetUpdateRect(window, nullptr, FALSE) != FALSE; }
+
+TEST(Painting, ABatchAsksOnceWhenItEndsAndUpdateFlushesIt) {
+    Owned<TestForm> form(new TestForm(&App()));
+    form->SetBorderStyle(BorderStyle::None);
+    form->SetBounds(0, 0, 200, 100);
+    form->Show();
+    auto* a = new TestButton(form.get());
+    a->SetParent(form.get());
+    a->SetBounds(10, 10, 40, 30);
+    auto* swatch = new TestSwatch(form.get());
+    swatch->SetParent(form.get());
+    swatch->SetBounds(100, 10, 20, 20);
+    UpdateWindow(form->Handle());
+    UpdateWindow(a->Handle());
+    ASSERT_FALSE(Pending(a->Handle()));
+    ASSERT_FALSE(Pending(form->Handle()));
+    int paints = 0;
+    a->OnPaint = [&](Component*) { ++paints; };
+    {
+        const InvalidationBatch outer;
+        {
+            const InvalidationBatch inner;
+            a->Invalidate();
+            a->Invalidate();
+            swatch->Invalidate();
+        }
+        EXPECT_FALSE(Pending(a->Handle())) << "held until the outermost batch ends";
+        EXPECT_FALSE(Pending(form->Handle()));
+    }
+    EXPECT_TRUE(Pending(a->Handle()));
+    RECT r{};
+    ASSERT_TRUE(GetUpdateRect(form->Handle(), &r, FALSE));
+    EXPECT_EQ(r.left, 100) << "a windowless control's rectangle goes to its parent";
+    EXPECT_EQ(r.right, 120);
+    UpdateWindow(a->Handle());
+    EXPECT_EQ(paints, 1);
+
+    {
+        const InvalidationBatch batch;
+        a->Invalidate();
+        a->Update();
+        EXPECT_EQ(paints, 2) << "Update paints what the batch held";
+    }
+    // A hidden window is not invalidated: it is painted whole when shown.
+    a->SetVisible(false);
+    a->Invalidate();
+    EXPECT_FALSE(Pending(a->Handle()));
+}
+
+TEST(Painting, FocusedFollowsTheFocusThroughWindowsNotOurs) {
+    Owned<TestForm> form(new TestForm(&App()));
+    form->SetBounds(0, 0, 300, 100);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    auto* a = new TestButton(form.get());
+    a->SetParent(form.get());
+    a->SetBounds(10, 10, 40, 30);
+    auto* b = new TestButton(form.get());
+    b->SetParent(form.get());
+    b->SetBounds(60, 10, 40, 30);
+    HWND foreign = CreateWindowExW(0, L"BUTTON", L"x", WS_CHILD | WS_VISIBLE, 120, 10, 40, 30, form->Handle(), nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(foreign, nullptr);
+    SetFocus(a->Handle());
+    EXPECT_TRUE(a->Focused());
+    EXPECT_FALSE(b->Focused());
+    SetFocus(b->Handle());
+    EXPECT_FALSE(a->Focused());
+    EXPECT_TRUE(b->Focused());
+    SetFocus(foreign);
+    EXPECT_FALSE(b->Focused()) << "the focus went to a window that is not a control of ours";
+    SetFocus(a->Handle());
+    EXPECT_TRUE(a->Focused());
+    DestroyWindow(foreign);
 }
 
 } // namespace
