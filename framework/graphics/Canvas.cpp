@@ -292,7 +292,7 @@ void Canvas::DrawTransparent(const Rect& dst, const Bitmap& bitmap, const Rect& 
     const int h = dst.Height();
     // The source block at the target size; a 1:1 copy within the bitmap reads its pixels
     // directly, anything else goes through a stretch without blending.
-    Bitmap block;
+    Bitmap own;
     const std::uint32_t* pixels = nullptr;
     std::size_t stride = 0;
     const Rect inside{0, 0, bitmap.Width(), bitmap.Height()};
@@ -300,12 +300,18 @@ void Canvas::DrawTransparent(const Rect& dst, const Bitmap& bitmap, const Rect& 
         pixels = bitmap.ScanLine(src.Top) + src.Left;
         stride = static_cast<std::size_t>(bitmap.Width());
     } else {
-        block.SetSize(w, h);
-        HDC blockDc = block.DeviceContext();
+        // Skinned controls stretch several pieces on every paint; a shared block saves making a
+        // bitmap for each.
+        Bitmap* block = detail::SharedBlock(w, h);
+        if (block == nullptr) {
+            own.SetSize(w, h);
+            block = &own;
+        }
+        HDC blockDc = block->DeviceContext();
         SetStretchBltMode(blockDc, COLORONCOLOR);
         StretchBlt(blockDc, 0, 0, w, h, bitmap.DeviceContext(), src.Left, src.Top, src.Width(), src.Height(), SRCCOPY);
-        pixels = block.ScanLine(0);
-        stride = static_cast<std::size_t>(w);
+        pixels = block->ScanLine(0);
+        stride = static_cast<std::size_t>(block->Width());
     }
     std::vector<std::uint8_t> opaque(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
     for (int y = 0; y < h; ++y) {

@@ -15,13 +15,17 @@ constexpr long long ScratchLimit = 512 * 512;
 // The bitmap of the first thread that draws (the user interface's); it lives until the process
 // ends, so no destructor touches the graphics system while the process is being torn down.
 // Other threads draw through a bitmap of their own each time.
-Bitmap* Scratch(int w, int h) {
+Bitmap* Scratch(Bitmap& scratch, int w, int h) {
     static const DWORD owner = GetCurrentThreadId();
-    static Bitmap* scratch = new Bitmap();
     if (GetCurrentThreadId() != owner || static_cast<long long>(w) * h > ScratchLimit) return nullptr;
-    if (w > scratch->Width() || h > scratch->Height())
-        *scratch = Bitmap(std::max(w, scratch->Width()), std::max(h, scratch->Height()));
-    return scratch;
+    if (w > scratch.Width() || h > scratch.Height())
+        scratch = Bitmap(std::max(w, scratch.Width()), std::max(h, scratch.Height()));
+    return &scratch;
+}
+
+Bitmap* Scratch(int w, int h) {
+    static Bitmap* scratch = new Bitmap();
+    return Scratch(*scratch, w, h);
 }
 
 } // namespace
@@ -43,6 +47,11 @@ void BlitMasked(HDC dc, int x, int y, int w, int h, const std::uint32_t* pixels,
             if (mask == nullptr || mask[col] != 0) out[col] = in[col] & 0x00FFFFFFu;
     }
     BitBlt(dc, x, y, w, h, blockDc, 0, 0, SRCCOPY);
+}
+
+Bitmap* SharedBlock(int w, int h) {
+    static Bitmap* block = new Bitmap();
+    return Scratch(*block, w, h);
 }
 
 } // namespace fw::detail
