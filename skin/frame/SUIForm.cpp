@@ -1,5 +1,6 @@
 #include "skin/frame/SUIForm.h"
 
+#include "framework/controls/RedrawSuspension.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
@@ -125,6 +126,8 @@ const fw::ClassInfo& TsuiForm::StaticClass() {
 
 void TsuiForm::SetUIStyle(TsuiUIStyle style) {
     uiStyle_ = style;
+    // The border, the title bar's height and the menu move the children: drawn once, at the end.
+    const fw::RedrawSuspension quiet(this);
     const TsuiStyleValues values = StyleValues();
     SetBorderColor(values.Color(TsuiThemeElement::FormBorderColor));
     SetBorderWidth(values.Int(TsuiThemeElement::FormBorderWidthInt));
@@ -323,12 +326,20 @@ void TsuiForm::Paint() {
     const fw::Rect r = ClientRect();
     const TsuiUIStyle look = StyleValues().FromFileTheme() ? TsuiUIStyle::FromThemeFile : uiStyle_;
     if (look == TsuiUIStyle::MacOS || look == TsuiUIStyle::Protein) {
-        fw::Picture tile;
-        auto bitmap = std::make_shared<fw::Bitmap>();
-        LoadSkinBitmap(look == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND" : "PROTEIN_FORM_BACKGROUND", *bitmap);
-        tile.SetGraphic(bitmap);
-        TilePicture(canvas, tile, r);
+        if (backgroundLook_ != look || background_.Width() != r.Width() || background_.Height() != r.Height()) {
+            fw::Picture tile;
+            auto bitmap = std::make_shared<fw::Bitmap>();
+            LoadSkinBitmap(look == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND" : "PROTEIN_FORM_BACKGROUND", *bitmap);
+            tile.SetGraphic(bitmap);
+            fw::Bitmap tiled(r.Width(), r.Height());
+            TilePicture(tiled.Canvas(), tile, r);
+            background_ = std::move(tiled);
+            backgroundLook_ = look;
+        }
+        canvas.Draw(0, 0, background_);
     } else {
+        if (!background_.Empty()) background_ = fw::Bitmap();
+        backgroundLook_ = TsuiUIStyle::FromThemeFile;
         FillRectColor(canvas, r, GetColor());
     }
     fw::CustomControl::Paint();

@@ -11,6 +11,7 @@
 
 #include "framework/core/ComponentRef.h"
 #include "framework/forms/Form.h"
+#include "framework/graphics/Bitmap.h"
 #include "framework/menus/MainMenu.h"
 #include "framework/stdctrls/Panel.h"
 #include "skin/frame/SUITitleBar.h"
@@ -133,6 +134,10 @@ private:
     bool constructing_ = true;
 
     TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
+    // The tiled background of the MacOS and Protein looks at the panel's size. The tile is 8 x 8
+    // pixels, and every transparent child draws the background under it on each paint.
+    fw::Bitmap background_;
+    TsuiUIStyle backgroundLook_ = TsuiUIStyle::FromThemeFile;
     fw::ComponentRef<TsuiFileTheme> fileTheme_;
     bool autoUpdateSub_ = false;
     fw::Color borderColor_ = fw::clBlack;

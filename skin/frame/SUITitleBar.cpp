@@ -552,7 +552,13 @@ void TsuiTitleBar::SetWindowRegion(int w) {
         DeleteObject(region);
         return;
     }
-    if (SetWindowRgn(form->Handle(), region, TRUE) == 0) DeleteObject(region);
+    // Redrawn by the usual painting rather than at once: a change of look sets the region while
+    // the window is being restyled and is drawn whole afterwards.
+    if (SetWindowRgn(form->Handle(), region, FALSE) == 0) {
+        DeleteObject(region);
+        return;
+    }
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TsuiTitleBar::Notification(fw::Component* c, fw::Operation operation) {

@@ -1,6 +1,7 @@
 #include "skin/styles/SUIMgr.h"
 
 #include "framework/controls/InvalidationBatch.h"
+#include "framework/controls/RedrawSuspension.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Properties.h"
 #include "framework/forms/Form.h"
@@ -61,6 +62,8 @@ void TsuiThemeManager::ApplyUIStyle() {
     // A copy of the lines: a component restyling itself may destroy another, whose line then
     // leaves the list.
     const std::vector<std::string> names = compList_.Lines();
+    // The window is drawn once, afterwards, instead of control by control as each changes.
+    const fw::RedrawSuspension quiet(form);
     // Each component invalidates itself once per property it changes; the batch asks once.
     const fw::InvalidationBatch batch;
     for (const std::string& name : names) {

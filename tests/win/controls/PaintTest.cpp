@@ -5,6 +5,7 @@
 #include "tests/win/forms/WinTestSupport.h"
 
 #include "framework/controls/InvalidationBatch.h"
+#include "framework/controls/RedrawSuspension.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Win32Color.h"
 
@@ -155,6 +156,47 @@ TEST(Painting, FocusedFollowsTheFocusThroughWindowsNotOurs) {
     SetFocus(a->Handle());
     EXPECT_TRUE(a->Focused());
     DestroyWindow(foreign);
+}
+
+TEST(Painting, ASuspensionStopsDrawingInsideUntilTheOutermostEndsAndKeepsHiddenChildrenHidden) {
+    Owned<TestForm> form(new TestForm(&App()));
+    form->SetBorderStyle(BorderStyle::None);
+    form->SetBounds(0, 0, 200, 100);
+    form->Show();
+    auto* panel = new TestPanel(form.get());
+    panel->SetParent(form.get());
+    panel->SetBounds(0, 0, 200, 100);
+    auto* a = new TestButton(form.get());
+    a->SetParent(panel);
+    a->SetBounds(10, 10, 40, 30);
+    auto* b = new TestButton(form.get());
+    b->SetParent(panel);
+    b->SetBounds(60, 10, 40, 30);
+    UpdateWindow(form->Handle());
+    {
+        const RedrawSuspension outer(panel);
+        EXPECT_TRUE(IsWindowVisible(panel->Handle())) << "the control itself is never hidden";
+        EXPECT_FALSE(IsWindowVisible(a->Handle()));
+        {
+            const RedrawSuspension inner(panel);
+            b->SetVisible(false);
+        }
+        EXPECT_FALSE(IsWindowVisible(a->Handle())) << "only the outermost suspension turns drawing back on";
+        ValidateRect(a->Handle(), nullptr);
+    }
+    EXPECT_TRUE(IsWindowVisible(a->Handle()));
+    EXPECT_FALSE(IsWindowVisible(b->Handle())) << "a child hidden meanwhile stays hidden";
+    EXPECT_TRUE(Pending(a->Handle())) << "everything inside is drawn again";
+
+    // Inside a suspended window a suspension has nothing to do, and its end turns nothing on.
+    {
+        const RedrawSuspension whole(form.get());
+        {
+            const RedrawSuspension inside(panel);
+        }
+        EXPECT_FALSE(IsWindowVisible(a->Handle()));
+    }
+    EXPECT_TRUE(IsWindowVisible(a->Handle()));
 }
 
 } // namespace
