@@ -336,7 +336,10 @@ void WinControl::SetBounds(int left, int top, int width, int height) {
     ApplyConstraints(width, height);
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
     if (handle_ != nullptr && (parent_ == nullptr || parent_->handle_ != nullptr)) {
-        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        // The uncovered and resized parts are erased when they are painted, not on the spot: the
+        // immediate erasing costs about ten round trips to the window server for each move, and
+        // a layout moves many controls at once.
+        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
         return;  // WM_SIZE and WM_MOVE bring the new bounds in
     }
     const bool resized = width != width_ || height != height_;
