@@ -11,6 +11,7 @@
 #include "framework/graphics/PictureLoader.h"
 #include "framework/menus/MenuItem.h"
 #include "framework/menus/PopupMenu.h"
+#include "framework/shell/ShellLibrary.h"
 #include "framework/shell/ShellOpen.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/ImageListComponent.h"
@@ -55,7 +56,7 @@ TsuiUIStyle StyleOfNumber(int n) {
 bool NotifyIcon(DWORD command, const fw::TrayIcon& icon) {
     NOTIFYICONDATAW data = icon.Record();
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    return Shell_NotifyIconW(command, &data) != FALSE;
+    return fw::ShellNotifyIcon(command, &data) != FALSE;
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "framework/shell/ShellOpen.h"
 
 #include "framework/core/WideText.h"
+#include "framework/shell/ShellLibrary.h"
 
 #include <objbase.h>
-#include <shellapi.h>
 
 namespace fw {
 
@@ -46,7 +46,7 @@ bool ShellOpen(HWND owner, const std::string& gbkDocument, int showCommand) {
     // Handlers of some documents are COM objects; the shell wants COM on the calling thread.
     ComApartment com;
     const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(owner, nullptr, document.c_str(), nullptr, nullptr, showCommand));
+        ShellExecuteDocument(owner, nullptr, document.c_str(), nullptr, nullptr, showCommand));
     // Values above 32 mean success.
     return result > 32;
 }

@@ -1,6 +1,7 @@
 #include "framework/shell/TrayIcon.h"
 
 #include "framework/core/WideText.h"
+#include "framework/shell/ShellLibrary.h"
 
 #include <shellapi.h>
 
@@ -32,19 +33,19 @@ NOTIFYICONDATAW TrayIcon::Record() const {
 
 bool TrayIcon::Add() {
     NOTIFYICONDATAW data = Record();
-    if (!Shell_NotifyIconW(NIM_ADD, &data)) return false;
+    if (!ShellNotifyIcon(NIM_ADD, &data)) return false;
     added_ = true;
     return true;
 }
 
 bool TrayIcon::Modify() {
     NOTIFYICONDATAW data = Record();
-    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    return ShellNotifyIcon(NIM_MODIFY, &data) != FALSE;
 }
 
 bool TrayIcon::Remove() {
     NOTIFYICONDATAW data = Record();
-    const bool removed = Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
+    const bool removed = ShellNotifyIcon(NIM_DELETE, &data) != FALSE;
     if (removed) added_ = false;
     return removed;
 }
