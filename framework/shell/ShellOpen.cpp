@@ -16,11 +16,11 @@ namespace {
 class ComApartment {
 public:
     ComApartment() {
-        module_ = LoadLibraryW(L"ole32.dll");
-        if (module_ == nullptr) return;
+        const HMODULE module = LoadLibraryW(L"ole32.dll");
+        if (module == nullptr) return;
         using Init = HRESULT(WINAPI*)(LPVOID, DWORD);
-        auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(module_, "CoInitializeEx")));
-        uninit_ = reinterpret_cast<Uninit>(reinterpret_cast<void*>(GetProcAddress(module_, "CoUninitialize")));
+        auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(module, "CoInitializeEx")));
+        uninit_ = reinterpret_cast<Uninit>(reinterpret_cast<void*>(GetProcAddress(module, "CoUninitialize")));
         if (init != nullptr && uninit_ != nullptr)
             entered_ = SUCCEEDED(init(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     }
@@ -33,7 +33,6 @@ public:
 
 private:
     using Uninit = void(WINAPI*)();
-    HMODULE module_ = nullptr;
     Uninit uninit_ = nullptr;
     bool entered_ = false;
 };
