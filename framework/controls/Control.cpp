@@ -9,6 +9,8 @@
 
 #include <windowsx.h>
 
+#include <map>
+
 namespace fw {
 
 namespace {
@@ -398,7 +400,14 @@ HCURSOR Control::CursorHandle(int cursor) {
     case crSizeAll: id = IDC_SIZEALL; break;
     default: break;
     }
-    return LoadCursorW(nullptr, id);
+    // The system's cursors are shared and live as long as the process, so each is loaded once:
+    // loading one asks the window server about the display every time.
+    static std::map<const wchar_t*, HCURSOR> loaded;
+    const auto it = loaded.find(id);
+    if (it != loaded.end()) return it->second;
+    HCURSOR cursorHandle = LoadCursorW(nullptr, id);
+    if (cursorHandle != nullptr) loaded.emplace(id, cursorHandle);
+    return cursorHandle;
 }
 
 void Control::Loaded() {

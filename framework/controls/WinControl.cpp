@@ -156,7 +156,7 @@ void WinControl::CreateWnd() {
             wc.style = (wc.style & ~CS_GLOBALCLASS) | p.classStyle;
         } else {
             wc.style = p.classStyle;
-            wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+            wc.hCursor = CursorHandle(crDefault);
         }
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = StaticWndProc;

@@ -180,6 +180,7 @@ protected:
     virtual void WMChar(Message& m);
     virtual void WMSetCursor(Message& m);
     virtual void WMNCHitTest(Message& m);
+    virtual void WMNCPaint(Message& m);
     virtual void WMSysCommand(Message& m);
     virtual void WMCommand(Message& m);
     virtual void WMNotify(Message& m);

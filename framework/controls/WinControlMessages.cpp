@@ -50,6 +50,7 @@ void WinControl::DispatchMessage(Message& m) {
     case WM_CHAR: WMChar(m); return;
     case WM_SETCURSOR: WMSetCursor(m); return;
     case WM_NCHITTEST: WMNCHitTest(m); return;
+    case WM_NCPAINT: WMNCPaint(m); return;
     case WM_SYSCOMMAND: WMSysCommand(m); return;
     case WM_COMMAND: WMCommand(m); return;
     case WM_NOTIFY: WMNotify(m); return;
@@ -265,6 +266,23 @@ void WinControl::WMSetCursor(Message& m) {
 }
 
 void WinControl::WMNCHitTest(Message& m) { DefaultHandler(m); }
+
+void WinControl::WMNCPaint(Message& m) {
+    // A child window of our own class without frame, edges or scroll bars has no non-client
+    // area. The default handling would still take a window DC and ask the display about it,
+    // for every control, every time the window is shown or restyled.
+    if (handle_ != nullptr && defWndProc_ == DefWindowProcW) {
+        constexpr LONG_PTR framed = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
+        constexpr LONG_PTR edged = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+        const LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
+        const LONG_PTR exStyle = GetWindowLongPtrW(handle_, GWL_EXSTYLE);
+        if ((style & WS_CHILD) != 0 && (style & framed) == 0 && (exStyle & edged) == 0) {
+            m.result = 0;
+            return;
+        }
+    }
+    DefaultHandler(m);
+}
 void WinControl::WMSysCommand(Message& m) { DefaultHandler(m); }
 
 WinControl* WinControl::ChildWindowObject(HWND child) const {

@@ -225,7 +225,11 @@ void Form::SetMenu(Component* menu) {
 void Form::UpdateMenuBar() {
     if (!HandleAllocated()) return;
     auto* target = dynamic_cast<FormMenuTarget*>(menu_.Get());
-    ::SetMenu(Handle(), target != nullptr ? target->MenuBarHandle() : nullptr);
+    HMENU bar = target != nullptr ? target->MenuBarHandle() : nullptr;
+    // Setting a menu recomputes the frame, which costs the window server a good deal; most
+    // forms never have one.
+    if (bar == nullptr && GetMenu(Handle()) == nullptr) return;
+    ::SetMenu(Handle(), bar);
 }
 
 bool Form::IsShortCut(const Message& keyMessage) {
@@ -336,9 +340,10 @@ void Form::VisibleChanged() {
         if (windowState_ == WindowState::Maximized) show = SW_SHOWMAXIMIZED;
         if (App().MainForm() == this && !IsWindowVisible(App().Handle()))
             ShowWindow(App().Handle(), SW_SHOWNOACTIVATE);
+        // Showing a top-level window activates it and puts it on top of its band (the topmost
+        // band for a stay-on-top form, whose window is made topmost); a further move in the
+        // z-order would cost the window server as much again.
         ShowWindow(h, show);
-        SetWindowPos(h, formStyle_ == FormStyle::StayOnTop ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE);
     } else if (HandleAllocated()) {
         if (GetActiveWindow() == Handle() && App().MainForm() != nullptr && App().MainForm() != this &&
             App().MainForm()->Showing())

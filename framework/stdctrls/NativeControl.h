@@ -52,7 +52,7 @@ protected:
 
     // Non-client messages; both run the native handling and then account for BorderWidth.
     virtual void WMNCCalcSize(Message& m);
-    virtual void WMNCPaint(Message& m);
+    void WMNCPaint(Message& m) override;
     // Paints the BorderWidth frame (between `outer` and `inner`, window coordinates) on the
     // window's device context; the frame is filled with Color here.
     virtual void PaintBorderFrame(HDC windowDc, const Rect& outer, const Rect& inner);
