@@ -128,17 +128,19 @@ void TForm1::Loaded() {
 void TForm1::FormCreate(fw::Component*) {
     if (AnotherInstanceRestored()) return;
     maskFlag_ = true;
-    // Adding the icon waits on the shell's notification area, longer than building the whole
-    // window. A timer message comes only when nothing is left to paint, so the icon follows
-    // the first painted window instead of delaying it.
-    trayIconPending_ = true;
-    SetTimer(Handle(), TrayIconTimer, 0, nullptr);
-    // A book that cannot be read is reported; the window opens with what was loaded.
+    // The book and its look come before the windows are made, so the windows are made in the
+    // stored look instead of being made and then restyled. A book that cannot be read is
+    // reported; the window opens with what was loaded.
     try {
         LoadBook();
     } catch (...) {
         fw::App().HandleException(std::current_exception());
     }
+    // Adding the icon waits on the shell's notification area, longer than building the whole
+    // window. A timer message comes only when nothing is left to paint, so the icon follows
+    // the first painted window instead of delaying it.
+    trayIconPending_ = true;
+    SetTimer(Handle(), TrayIconTimer, 0, nullptr);
 }
 
 bool TForm1::AnotherInstanceRestored() {
