@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <unordered_map>
@@ -115,12 +116,29 @@ HWND WinControl::Handle() {
         if (handle_ != nullptr) return handle_;
     }
     CreateWnd();
-    if (parent_ != nullptr) parent_->ApplyZOrder(this, false);
+    if (parent_ != nullptr && parent_->placedChild_ != this) parent_->ApplyZOrder(this, false);
     if (defWndProc_ != DefWindowProcW) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontCache::Get(Font())), FALSE);
-    for (Control* c : controls_)
-        if (auto* w = dynamic_cast<WinControl*>(c)) w->Handle();
+    CreateChildHandles();
     HandleCreated();
     return handle_;
+}
+
+void WinControl::CreateChildHandles() {
+    // The system puts a new child window below its siblings. Made from the last child to the
+    // first, the windows come out in the children's order with no further move in the z-order
+    // (a move is a round trip to the window server, for every child of every window). A child
+    // made out of turn, while an earlier one was being made, breaks the rule for those after
+    // it: they are placed explicitly.
+    bool inOrder = true;
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        auto* w = dynamic_cast<WinControl*>(*it);
+        if (w == nullptr || w->handle_ != nullptr) continue;
+        for (auto earlier = std::next(it); inOrder && earlier != controls_.rend(); ++earlier)
+            if (auto* e = dynamic_cast<WinControl*>(*earlier); e != nullptr && e->handle_ != nullptr) inOrder = false;
+        placedChild_ = inOrder ? w : nullptr;
+        w->Handle();
+        placedChild_ = nullptr;
+    }
 }
 
 void WinControl::CreateParams(WindowParams& p) {

@@ -217,6 +217,7 @@ private:
     WinControl* ChildWindowObject(HWND child) const;
     WinControl* ChildById(int id) const;
     void ApplyZOrder(Control* c, bool top);
+    void CreateChildHandles();
 
     HWND handle_ = nullptr;
     WNDPROC defWndProc_ = nullptr;
@@ -228,6 +229,9 @@ private:
     int alignDisabled_ = 0;
     bool aligning_ = false;
     bool trackingLeave_ = false;
+    // The child whose window the creation of this window's children is making now, when the
+    // system's own placement already puts it where it belongs among its siblings.
+    WinControl* placedChild_ = nullptr;
     Control* mouseCapture_ = nullptr;
     Control* hoverControl_ = nullptr;
     HBRUSH colorBrush_ = nullptr;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace fw;
 using fwtest::Owned;
 using fwtest::TestButton;
@@ -222,6 +224,52 @@ TEST_F(ControlsFixture, WindowsAreMadeOnDemandAndFollowTheZOrder) {
     a->SendToBack();
     EXPECT_EQ(panel->ControlAtPos(Point{5, 5}), b);
     EXPECT_EQ(panel->Controls(0), a);
+}
+
+namespace {
+
+// The windows of `parent`'s children from the top of the z-order down.
+std::vector<HWND> WindowsTopDown(HWND parent) {
+    std::vector<HWND> order;
+    for (HWND w = GetWindow(parent, GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) order.push_back(w);
+    return order;
+}
+
+// Asks for another control's window when its own is made, as a control that sizes itself
+// after a sibling would.
+class EagerButton : public TestButton {
+public:
+    using TestButton::TestButton;
+    WinControl* other = nullptr;
+
+protected:
+    void HandleCreated() override {
+        TestButton::HandleCreated();
+        if (other != nullptr) other->Handle();
+    }
+};
+
+} // namespace
+
+TEST_F(ControlsFixture, ChildWindowsComeOutInTheChildrensOrderEvenWhenOneIsMadeOutOfTurn) {
+    for (const bool outOfTurn : {false, true}) {
+        SCOPED_TRACE(outOfTurn ? "one made out of turn" : "in turn");
+        auto* panel = new TestPanel(form.get());
+        std::vector<WinControl*> children;
+        for (int i = 0; i < 5; ++i) {
+            WinControl* c = i == 3 ? new EagerButton(form.get()) : new TestButton(form.get());
+            c->SetParent(panel);
+            children.push_back(c);
+        }
+        // Made from the last child down, the fourth asks for the first's window before the
+        // second and third have theirs.
+        if (outOfTurn) static_cast<EagerButton*>(children[3])->other = children[0];
+        panel->SetParent(form.get());
+        const std::vector<HWND> expected{children[4]->Handle(), children[3]->Handle(), children[2]->Handle(),
+                                         children[1]->Handle(), children[0]->Handle()};
+        EXPECT_EQ(WindowsTopDown(panel->Handle()), expected) << "the last child on top, the first at the bottom";
+        delete panel;
+    }
 }
 
 TEST_F(ControlsFixture, ChildrenGoWithTheirParentAndReferencesAreCleared) {
