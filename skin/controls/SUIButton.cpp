@@ -542,6 +542,7 @@ void TsuiCheckBox::SetChecked(bool v) {
 
 void TsuiCheckBox::SetUIStyle(TsuiUIStyle style) {
     uiStyle_ = style;
+    FitToContent();
     Invalidate();
 }
 
@@ -557,7 +558,64 @@ void TsuiCheckBox::SetTransparent(bool v) {
 
 void TsuiCheckBox::SetAutoSize(bool v) {
     autoSize_ = v;
+    FitToContent();
     Invalidate();
+}
+
+namespace {
+
+// The size an auto-sized box takes: the box, the caption beside it and a margin.
+void FittedSize(const fw::Bitmap& picture, int lineHeight, int textWidth, int& width, int& height) {
+    height = std::max(lineHeight + 2, picture.Height()) + 4;
+    width = picture.Width() + textWidth + 8;
+}
+
+int BoxPictureIndex(bool checked, bool enabled) { return checked ? (enabled ? 1 : 3) : (enabled ? 2 : 4); }
+
+} // namespace
+
+fw::Bitmap TsuiCheckBox::BoxPicture() {
+    const int index = BoxPictureIndex(checked_, Enabled());
+    fw::Bitmap picture;
+    try {
+        TsuiStyleValues(fileTheme_.Get(), uiStyle_).Bitmap(GetPicElement(), picture, index);
+    } catch (const std::exception&) {
+        // A box that cannot be had (a broken theme file) is left out; the caption still shows.
+        picture = fw::Bitmap();
+    }
+    return picture;
+}
+
+void TsuiCheckBox::FitToContent() {
+    // Sized as soon as the look, caption or font change rather than by the next paint, which
+    // would have to paint again at the new size. Measured on a memory DC: a window's DC costs
+    // a round trip to the window server.
+    if (!autoSize_ || Parent() == nullptr || IsLoading() || IsDestroying()) return;
+    const int index = BoxPictureIndex(checked_, Enabled());
+    if (fitted_.valid && fitted_.style == uiStyle_ && fitted_.theme == fileTheme_.Get() && fitted_.pictureIndex == index &&
+        fitted_.caption == Caption() && fitted_.font.SameAs(Font()))
+        return;
+    fitted_ = FitInputs{uiStyle_, fileTheme_.Get(), index, Caption(), Font(), true};
+    const fw::Bitmap picture = BoxPicture();
+    int lineHeight = 0;
+    int textWidth = 0;
+    HDC dc = CreateCompatibleDC(nullptr);
+    {
+        fw::Canvas canvas(dc);
+        canvas.Font() = Font();
+        lineHeight = canvas.TextHeight("W");
+        textWidth = canvas.TextWidth(Caption());
+    }
+    DeleteDC(dc);
+    int width = 0;
+    int height = 0;
+    FittedSize(picture, lineHeight, textWidth, width, height);
+    if (width != Width() || height != Height()) SetBounds(Left(), Top(), width, height);
+}
+
+void TsuiCheckBox::Loaded() {
+    fw::CustomControl::Loaded();
+    FitToContent();
 }
 
 void TsuiCheckBox::Notification(fw::Component* c, fw::Operation operation) {
@@ -587,14 +645,7 @@ bool TsuiCheckBox::DialogChar(char ch) {
 void TsuiCheckBox::Paint() {
     fw::Canvas& canvas = Canvas();
     canvas.Font() = Font();
-    const int index = checked_ ? (Enabled() ? 1 : 3) : (Enabled() ? 2 : 4);
-    fw::Bitmap picture;
-    try {
-        TsuiStyleValues(fileTheme_.Get(), uiStyle_).Bitmap(GetPicElement(), picture, index);
-    } catch (const std::exception&) {
-        // A box that cannot be had (a broken theme file) is left out; the caption still shows.
-        picture = fw::Bitmap();
-    }
+    fw::Bitmap picture = BoxPicture();
     if (IsPicTransparent() && !picture.Empty()) {
         // The radio button's round box shows what lies behind its corners.
         picture.SetTransparent(true);
@@ -602,8 +653,9 @@ void TsuiCheckBox::Paint() {
     }
     const int lineHeight = canvas.TextHeight("W");
     if (autoSize_) {
-        const int height = std::max(lineHeight + 2, picture.Height()) + 4;
-        const int width = picture.Width() + canvas.TextWidth(Caption()) + 8;
+        int width = 0;
+        int height = 0;
+        FittedSize(picture, lineHeight, canvas.TextWidth(Caption()), width, height);
         if (width != Width() || height != Height()) {
             // This paint's buffer has the old size: the next paint draws at the new one.
             SetBounds(Left(), Top(), width, height);
@@ -629,11 +681,13 @@ void TsuiCheckBox::Paint() {
 
 void TsuiCheckBox::TextChanged() {
     fw::CustomControl::TextChanged();
+    FitToContent();
     Invalidate();
 }
 
 void TsuiCheckBox::FontChanged() {
     fw::CustomControl::FontChanged();
+    FitToContent();
     Invalidate();
 }
 

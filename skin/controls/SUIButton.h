@@ -264,6 +264,7 @@ protected:
     virtual void AfterToggle() {}
     virtual void Toggle();
 
+    void Loaded() override;
     void Paint() override;
     void TextChanged() override;
     void FontChanged() override;
@@ -275,11 +276,27 @@ protected:
     void WMGetDlgCode(fw::Message& m) override;
 
 private:
+    // The box for the current state in the current look; empty when it cannot be had.
+    fw::Bitmap BoxPicture();
+    // With AutoSize, takes the size of the box and the caption.
+    void FitToContent();
+
     bool checked_ = false;
     TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
     fw::ComponentRef<TsuiFileTheme> fileTheme_;
     bool transparent_ = false;
     bool autoSize_ = true;
+    // What the last fit measured, so that the many property changes of a restyle that do not
+    // touch the box or the caption cost nothing.
+    struct FitInputs {
+        TsuiUIStyle style = TsuiUIStyle::FromThemeFile;
+        const TsuiFileTheme* theme = nullptr;
+        int pictureIndex = 0;
+        std::string caption;
+        fw::Font font;
+        bool valid = false;
+    };
+    FitInputs fitted_;
 };
 
 class TsuiRadioButton : public TsuiCheckBox {

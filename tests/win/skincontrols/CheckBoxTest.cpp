@@ -5,6 +5,8 @@
 
 #include "skin/controls/SUIButton.h"
 
+#include <algorithm>
+
 using namespace skincontrols;
 
 namespace {
@@ -76,6 +78,14 @@ TEST_F(CheckBoxFixture, SizesFollowTheBoxAndCaptionOrStayFixed) {
     Painted(box);
     Settle();
     EXPECT_EQ(box->Width(), 15 + box->Canvas().TextWidth("Mask") + 8);
+    // A change of look or caption sizes the box at once, so that the next paint is already at
+    // the new size (a paint that has to resize paints twice).
+    const fw::Bitmap deepBlue = Frame(TsuiUIStyle::DeepBlue, TsuiThemeElement::CheckBoxImage, 2);
+    box->SetUIStyle(TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(box->Width(), deepBlue.Width() + box->Canvas().TextWidth("Mask") + 8) << "before any paint";
+    box->SetCaption("Mask all");
+    EXPECT_EQ(box->Width(), deepBlue.Width() + box->Canvas().TextWidth("Mask all") + 8) << "before any paint";
+    EXPECT_EQ(box->Height(), std::max(box->Canvas().TextHeight("W") + 2, deepBlue.Height()) + 4);
 
     // The main window's mask box: 15 x 22, no automatic size.
     auto* mask = Add<TsuiCheckBox>(20, 60, 15, 22);
