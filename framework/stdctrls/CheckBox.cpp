@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/MeasuringCanvas.h"
 
 namespace fw {
 
@@ -75,14 +76,7 @@ void CheckBox::SetAutoSize(bool v) {
 
 void CheckBox::AdjustSize() {
     if (!autoSize_ || IsLoading() || IsDestroying()) return;
-    HDC dc = CreateCompatibleDC(nullptr);
-    Size text;
-    {
-        fw::Canvas canvas(dc);
-        canvas.Font() = Font();
-        text = canvas.TextExtent(Caption().empty() ? " " : Caption());
-    }
-    DeleteDC(dc);
+    const Size text = MeasuringCanvas(Font())->TextExtent(Caption().empty() ? " " : Caption());
     const int box = CheckBoxSize();
     SetBounds(Left(), Top(), box + 6 + text.Width, std::max(box, text.Height) + 2);
 }

@@ -1,6 +1,7 @@
 #include "framework/stdctrls/GroupBox.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/graphics/MeasuringCanvas.h"
 #include "framework/stdctrls/Frame3D.h"
 
 namespace fw {
@@ -17,15 +18,7 @@ const ClassInfo& GroupBox::StaticClass() {
 }
 
 int GroupBox::CaptionHeight() const {
-    HDC dc = CreateCompatibleDC(nullptr);
-    int height = 0;
-    {
-        fw::Canvas canvas(dc);
-        canvas.Font() = Font();
-        height = canvas.TextHeight("0");
-    }
-    DeleteDC(dc);
-    return height;
+    return MeasuringCanvas(Font())->TextHeight("0");
 }
 
 void GroupBox::AdjustClientRect(Rect& r) const {

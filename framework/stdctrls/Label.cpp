@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/MeasuringCanvas.h"
 
 namespace fw {
 
@@ -55,15 +56,9 @@ void Label::Paint() {
 
 void Label::AdjustBounds() {
     if (!autoSize_ || IsLoading() || IsDestroying()) return;
-    HDC dc = CreateCompatibleDC(nullptr);
     Rect r{0, 0, wordWrap_ ? Width() : 0, 0};
-    {
-        fw::Canvas canvas(dc);
-        canvas.Font() = Font();
-        // An empty caption still takes the height of a line.
-        canvas.DrawText(Caption().empty() ? " " : Caption(), r, TextFlags() | DT_CALCRECT);
-    }
-    DeleteDC(dc);
+    // An empty caption still takes the height of a line.
+    MeasuringCanvas(Font())->DrawText(Caption().empty() ? " " : Caption(), r, TextFlags() | DT_CALCRECT);
     int left = Left();
     if (alignment_ == fw::Alignment::RightJustify && !wordWrap_) left += Width() - r.Width();
     SetBounds(left, Top(), r.Width(), r.Height());

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/EnumInfo.h"
+#include "framework/graphics/MeasuringCanvas.h"
 #include "framework/menus/Menu.h"
 #include "framework/stdctrls/Frame3D.h"
 #include "framework/stdctrls/ToolButton.h"
@@ -218,15 +219,7 @@ void ToolBar::AdjustClientRect(Rect& r) const {
 int ToolBar::ButtonWidthFor(ToolButton* button) {
     if (button->Style() == ToolButtonStyle::Separator) return kSeparatorWidth;
     if (!showCaptions_ || !button->AutoSize()) return buttonWidth_;
-    HDC dc = CreateCompatibleDC(nullptr);
-    int width = 0;
-    {
-        fw::Canvas canvas(dc);
-        canvas.Font() = Font();
-        width = canvas.TextWidth(button->Caption());
-    }
-    DeleteDC(dc);
-    return width + 2 * kCaptionPadding;
+    return MeasuringCanvas(Font())->TextWidth(button->Caption()) + 2 * kCaptionPadding;
 }
 
 void ToolBar::ArrangeButtons() {

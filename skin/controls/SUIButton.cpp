@@ -6,6 +6,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/ImageList.h"
+#include "framework/graphics/MeasuringCanvas.h"
 #include "framework/graphics/Timer.h"
 #include "skin/styles/SUIPublic.h"
 #include "skin/styles/SUIThemes.h"
@@ -597,19 +598,10 @@ void TsuiCheckBox::FitToContent() {
         return;
     fitted_ = FitInputs{uiStyle_, fileTheme_.Get(), index, Caption(), Font(), true};
     const fw::Bitmap picture = BoxPicture();
-    int lineHeight = 0;
-    int textWidth = 0;
-    HDC dc = CreateCompatibleDC(nullptr);
-    {
-        fw::Canvas canvas(dc);
-        canvas.Font() = Font();
-        lineHeight = canvas.TextHeight("W");
-        textWidth = canvas.TextWidth(Caption());
-    }
-    DeleteDC(dc);
+    fw::MeasuringCanvas canvas(Font());
     int width = 0;
     int height = 0;
-    FittedSize(picture, lineHeight, textWidth, width, height);
+    FittedSize(picture, canvas->TextHeight("W"), canvas->TextWidth(Caption()), width, height);
     if (width != Width() || height != Height()) SetBounds(Left(), Top(), width, height);
 }
 
