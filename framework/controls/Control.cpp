@@ -1,6 +1,7 @@
 #include "framework/controls/Control.h"
 
 #include "framework/controls/InvalidationBatch.h"
+#include "framework/controls/RedrawSuspension.h"
 #include "framework/controls/WinControl.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/EnumInfo.h"
@@ -267,8 +268,9 @@ void Control::SetParentShowHint(bool v) {
 
 void Control::Invalidate() {
     if (parent_ == nullptr || !visible_ || !parent_->HandleAllocated()) return;
-    // A hidden window is painted whole when it is shown; asking now would only cost a round trip.
-    if (!IsWindowVisible(parent_->Handle())) return;
+    // A hidden window is painted whole when it is shown, a suspended one when its suspension ends;
+    // asking now would only cost a round trip.
+    if (RedrawSuspension::Holds(parent_) || !IsWindowVisible(parent_->Handle())) return;
     const RECT r{left_, top_, left_ + width_, top_ + height_};
     InvalidationBatch::Invalidate(parent_->Handle(), &r);
 }

@@ -28,6 +28,8 @@ const ClassInfo& CustomControl::StaticClass() {
 fw::Canvas& CustomControl::Canvas() {
     if (!painting_ && windowDc_ == nullptr && HandleAllocated()) {
         windowDc_ = GetDC(Handle());
+        // The window keeps this context: what the canvas changes is undone on release.
+        windowDcState_ = windowDc_ != nullptr ? SaveDC(windowDc_) : 0;
         canvas_.SetHandle(windowDc_);
         canvas_.Font() = Font();
     }
@@ -37,6 +39,8 @@ fw::Canvas& CustomControl::Canvas() {
 void CustomControl::ReleaseWindowCanvas() {
     if (windowDc_ == nullptr) return;
     canvas_.SetHandle(nullptr);
+    if (windowDcState_ != 0) RestoreDC(windowDc_, windowDcState_);
+    windowDcState_ = 0;
     if (HandleAllocated()) ReleaseDC(Handle(), windowDc_);
     windowDc_ = nullptr;
 }

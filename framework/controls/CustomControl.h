@@ -43,6 +43,7 @@ private:
 
     fw::Canvas canvas_;
     HDC windowDc_ = nullptr;
+    int windowDcState_ = 0;
     bool painting_ = false;
     bool doubleBuffered_ = false;
     DoubleBuffer buffer_;

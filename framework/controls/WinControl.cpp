@@ -1,6 +1,7 @@
 #include "framework/controls/WinControl.h"
 
 #include "framework/controls/InvalidationBatch.h"
+#include "framework/controls/RedrawSuspension.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/FlagScope.h"
 #include "framework/core/WideText.h"
@@ -173,7 +174,12 @@ void WinControl::CreateWnd() {
             base = wc.lpfnWndProc;
             wc.style = (wc.style & ~CS_GLOBALCLASS) | p.classStyle;
         } else {
-            wc.style = p.classStyle;
+            // Each window keeps its own device context. A shared one from the system's cache is
+            // given up whenever the window or one around it moves, and giving one up costs a
+            // lookup of the display configuration (three trips to the window server under Wine):
+            // a change of look that moves the side channel gave up two dozen. Whoever takes the
+            // context restores what they change (DeviceContextScope, CustomControl::Canvas).
+            wc.style = p.classStyle | CS_OWNDC;
             wc.hCursor = CursorHandle(crDefault);
         }
         wc.cbSize = sizeof wc;
@@ -357,7 +363,12 @@ void WinControl::SetBounds(int left, int top, int width, int height) {
         // The uncovered and resized parts are erased when they are painted, not on the spot: the
         // immediate erasing costs about ten round trips to the window server for each move, and
         // a layout moves many controls at once.
-        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
+        UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE;
+        if (RedrawSuspension::Holds(this)) {
+            if (parent_ == nullptr && (width != width_ || height != height_)) RedrawSuspension::Deepen(this);
+            flags |= SWP_NOREDRAW | SWP_NOCOPYBITS;
+        }
+        SetWindowPos(handle_, nullptr, left, top, width, height, flags);
         return;  // WM_SIZE and WM_MOVE bring the new bounds in
     }
     const bool resized = width != width_ || height != height_;
@@ -436,7 +447,8 @@ void WinControl::VisibleChanged() {
     if (handle_ != nullptr && parent_ != nullptr) {
         SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
-                         (Visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+                         (Visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) |
+                         (RedrawSuspension::Holds(this) ? SWP_NOREDRAW : 0));
     }
     if (parent_ != nullptr && GetAlign() != Align::None) parent_->Realign();
 }
@@ -470,12 +482,14 @@ void WinControl::ReleaseColorBrush() {
 }
 
 void WinControl::Invalidate() {
-    // A hidden window is painted whole when it is shown; asking now would only cost a round trip.
-    if (handle_ != nullptr && IsWindowVisible(handle_)) InvalidationBatch::Invalidate(handle_, nullptr);
+    // A hidden window is painted whole when it is shown, a suspended one when its suspension ends;
+    // asking now would only cost a round trip.
+    if (handle_ != nullptr && !RedrawSuspension::Holds(this) && IsWindowVisible(handle_))
+        InvalidationBatch::Invalidate(handle_, nullptr);
 }
 
 void WinControl::Update() {
-    if (handle_ == nullptr) return;
+    if (handle_ == nullptr || RedrawSuspension::Holds(this)) return;
     InvalidationBatch::Flush();
     UpdateWindow(handle_);
 }

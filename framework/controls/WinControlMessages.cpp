@@ -173,7 +173,10 @@ void WinControl::WMEraseBkgnd(Message& m) {
     HDC dc = reinterpret_cast<HDC>(m.wParam);
     RECT clip;
     if (GetClipBox(dc, &clip) == ERROR) clip = RECT{0, 0, Width(), Height()};
+    // The context may be the window's own, kept for its painting that follows.
+    const int saved = SaveDC(dc);
     FillBackground(dc, Rect{clip.left, clip.top, clip.right, clip.bottom});
+    RestoreDC(dc, saved);
     m.result = 1;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // A device context of a window (or of the screen, for a null window) that is given back on
-// every way out of the block: released, or the painting ended.
+// every way out of the block: released, or the painting ended. A window of our own classes keeps
+// its context from one use to the next, so the context's state (origin, clipping, colours,
+// modes) is saved when it is taken and restored when it is given back.
 
 #include <windows.h>
 
@@ -16,6 +18,7 @@ public:
     static DeviceContextScope Paint(HWND window) { return DeviceContextScope(window); }
 
     ~DeviceContextScope() {
+        if (saved_ != 0) RestoreDC(dc_, saved_);
         if (painting_)
             EndPaint(window_, &paint_);
         else if (dc_ != nullptr)
@@ -28,12 +31,14 @@ public:
     HDC Handle() const { return dc_; }
 
 private:
-    DeviceContextScope(HWND window, HDC dc) : window_(window), dc_(dc) {}
-    explicit DeviceContextScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)), painting_(true) {}
+    DeviceContextScope(HWND window, HDC dc) : window_(window), dc_(dc), saved_(dc != nullptr ? SaveDC(dc) : 0) {}
+    explicit DeviceContextScope(HWND window)
+        : window_(window), dc_(BeginPaint(window, &paint_)), saved_(dc_ != nullptr ? SaveDC(dc_) : 0), painting_(true) {}
 
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
+    int saved_;
     bool painting_ = false;
 };
 

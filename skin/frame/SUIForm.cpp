@@ -5,6 +5,7 @@
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/system/DeviceContextScope.h"
 #include "skin/frame/SUIMainMenu.h"
 #include "skin/frame/SUIMenuBar.h"
 #include "skin/styles/SUIPublic.h"
@@ -302,23 +303,22 @@ void TsuiForm::PlaceInForm() {
 }
 
 void TsuiForm::DrawFormBorder() {
-    if (ownerForm_ == nullptr || !ownerForm_->HandleAllocated() || IsDestroying()) return;
+    // A suspended window draws its border when it is painted at the end.
+    if (ownerForm_ == nullptr || !ownerForm_->HandleAllocated() || IsDestroying() || fw::RedrawSuspension::Holds(ownerForm_))
+        return;
     HWND h = ownerForm_->Handle();
     RECT client;
     if (!GetClientRect(h, &client)) return;
     const int cw = client.right;
     const int ch = client.bottom;
     const int bw = borderWidth_;
-    HDC dc = GetDC(h);
-    if (dc == nullptr) return;
-    {
-        fw::Canvas canvas(dc);
-        FillRectColor(canvas, fw::Rect{0, 0, bw, ch}, borderColor_);
-        FillRectColor(canvas, fw::Rect{0, ch - bw, cw, ch}, borderColor_);
-        FillRectColor(canvas, fw::Rect{cw - bw, 0, cw, ch}, borderColor_);
-        if (bw > 0) FillRectColor(canvas, fw::Rect{0, 0, cw, bw}, borderColor_);
-    }
-    ReleaseDC(h, dc);
+    const fw::DeviceContextScope dc = fw::DeviceContextScope::Client(h);
+    if (dc.Handle() == nullptr) return;
+    fw::Canvas canvas(dc.Handle());
+    FillRectColor(canvas, fw::Rect{0, 0, bw, ch}, borderColor_);
+    FillRectColor(canvas, fw::Rect{0, ch - bw, cw, ch}, borderColor_);
+    FillRectColor(canvas, fw::Rect{cw - bw, 0, cw, ch}, borderColor_);
+    if (bw > 0) FillRectColor(canvas, fw::Rect{0, 0, cw, bw}, borderColor_);
 }
 
 void TsuiForm::Paint() {

@@ -1,5 +1,7 @@
 #include "skin/frame/SUITitleBar.h"
 
+#include "framework/controls/RedrawSuspension.h"
+
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/EnumInfo.h"
 #include "framework/core/WideText.h"
@@ -554,6 +556,7 @@ void TsuiTitleBar::SetWindowRegion(int w) {
     }
     // Redrawn by the usual painting rather than at once: a change of look sets the region while
     // the window is being restyled and is drawn whole afterwards.
+    fw::RedrawSuspension::Deepen(form);
     if (SetWindowRgn(form->Handle(), region, FALSE) == 0) {
         DeleteObject(region);
         return;

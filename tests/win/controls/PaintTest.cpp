@@ -158,7 +158,7 @@ TEST(Painting, FocusedFollowsTheFocusThroughWindowsNotOurs) {
     DestroyWindow(foreign);
 }
 
-TEST(Painting, ASuspensionStopsDrawingInsideUntilTheOutermostEndsAndKeepsHiddenChildrenHidden) {
+TEST(Painting, ASuspensionDrawsNothingInsideUntilItEndsAndHidesChildrenOnlyToReshapeAWindow) {
     Owned<TestForm> form(new TestForm(&App()));
     form->SetBorderStyle(BorderStyle::None);
     form->SetBounds(0, 0, 200, 100);
@@ -173,30 +173,84 @@ TEST(Painting, ASuspensionStopsDrawingInsideUntilTheOutermostEndsAndKeepsHiddenC
     b->SetParent(panel);
     b->SetBounds(60, 10, 40, 30);
     UpdateWindow(form->Handle());
+    UpdateWindow(panel->Handle());
+    UpdateWindow(a->Handle());
+    UpdateWindow(b->Handle());
+    ASSERT_FALSE(Pending(panel->Handle()));
     {
         const RedrawSuspension outer(panel);
-        EXPECT_TRUE(IsWindowVisible(panel->Handle())) << "the control itself is never hidden";
-        EXPECT_FALSE(IsWindowVisible(a->Handle()));
+        EXPECT_TRUE(RedrawSuspension::Holds(a));
+        EXPECT_FALSE(RedrawSuspension::Holds(form.get()));
         {
-            const RedrawSuspension inner(panel);
+            const RedrawSuspension inner(a);  // inside a suspension: nothing of its own
+            a->SetBounds(12, 10, 40, 30);
+            a->Invalidate();
             b->SetVisible(false);
         }
-        EXPECT_FALSE(IsWindowVisible(a->Handle())) << "only the outermost suspension turns drawing back on";
-        ValidateRect(a->Handle(), nullptr);
+        EXPECT_TRUE(IsWindowVisible(a->Handle())) << "moving a child does not hide anything";
+        EXPECT_FALSE(Pending(a->Handle())) << "nothing is drawn before the outermost suspension ends";
+        EXPECT_FALSE(Pending(panel->Handle()));
     }
-    EXPECT_TRUE(IsWindowVisible(a->Handle()));
-    EXPECT_FALSE(IsWindowVisible(b->Handle())) << "a child hidden meanwhile stays hidden";
-    EXPECT_TRUE(Pending(a->Handle())) << "everything inside is drawn again";
+    EXPECT_FALSE(RedrawSuspension::Holds(a));
+    EXPECT_TRUE(Pending(panel->Handle())) << "everything inside is drawn again";
+    EXPECT_TRUE(Pending(a->Handle()));
+    EXPECT_EQ(a->Left(), 12);
+    EXPECT_FALSE(IsWindowVisible(b->Handle()));
 
-    // Inside a suspended window a suspension has nothing to do, and its end turns nothing on.
+    // Resizing a top-level window hides its children until the end; one hidden meanwhile stays
+    // hidden, the others come back.
+    b->SetVisible(true);
+    auto* c = new TestButton(form.get());
+    c->SetParent(form.get());
+    c->SetBounds(150, 10, 40, 30);
     {
         const RedrawSuspension whole(form.get());
-        {
-            const RedrawSuspension inside(panel);
-        }
+        form->SetBounds(0, 0, 220, 110);
         EXPECT_FALSE(IsWindowVisible(a->Handle()));
+        EXPECT_TRUE(IsWindowVisible(form->Handle())) << "the suspended window itself stays shown";
+        c->SetVisible(false);
     }
     EXPECT_TRUE(IsWindowVisible(a->Handle()));
+    EXPECT_TRUE(IsWindowVisible(b->Handle()));
+    EXPECT_FALSE(IsWindowVisible(c->Handle()));
+    EXPECT_EQ(form->Width(), 220);
+
+    // A hidden control is not suspended: nothing to hold.
+    panel->SetVisible(false);
+    const RedrawSuspension none(panel);
+    EXPECT_FALSE(RedrawSuspension::Holds(a));
+}
+
+TEST(Painting, AWindowsOwnContextComesBackAsItWasAfterEachUse) {
+    Owned<TestForm> form(new TestForm(&App()));
+    form->SetBorderStyle(BorderStyle::None);
+    form->SetBounds(0, 0, 200, 100);
+    form->Show();
+    auto* a = new TestButton(form.get());
+    a->SetParent(form.get());
+    a->SetBounds(10, 10, 40, 30);
+    HDC first = GetDC(a->Handle());
+    ReleaseDC(a->Handle(), first);
+    {
+        // Someone who changes the context's state while painting, as a transparent control does.
+        Canvas& canvas = a->Canvas();
+        canvas.SetOrigin(Point{5, 7});
+        canvas.IntersectClip(Rect{0, 0, 3, 3});
+        SetTextColor(canvas.Handle(), RGB(1, 2, 3));
+        EXPECT_EQ(canvas.Handle(), first) << "the window keeps one context";
+    }
+    a->Perform(WM_NULL, 0, 0);  // a window canvas lives until the next message
+    a->Repaint();
+    HDC dc = GetDC(a->Handle());
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    RECT clip{};
+    GetClipBox(dc, &clip);
+    EXPECT_EQ(origin.x, 0);
+    EXPECT_EQ(origin.y, 0);
+    EXPECT_EQ(clip.right, 40) << "no clipping left behind";
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
+    ReleaseDC(a->Handle(), dc);
 }
 
 } // namespace
