@@ -363,8 +363,10 @@ void WinControl::SetBounds(int left, int top, int width, int height) {
         // The uncovered and resized parts are erased when they are painted, not on the spot: the
         // immediate erasing costs about ten round trips to the window server for each move, and
         // a layout moves many controls at once.
+        // Inside a suspension the move is drawn with everything else when it ends. A suspended
+        // child window's own move is not: the parent's uncovered part is outside it.
         UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE;
-        if (RedrawSuspension::Holds(this)) {
+        if (parent_ == nullptr ? RedrawSuspension::Holds(this) : RedrawSuspension::Holds(parent_)) {
             if (parent_ == nullptr && (width != width_ || height != height_)) RedrawSuspension::Deepen(this);
             flags |= SWP_NOREDRAW | SWP_NOCOPYBITS;
         }
@@ -448,7 +450,7 @@ void WinControl::VisibleChanged() {
         SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                          (Visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) |
-                         (RedrawSuspension::Holds(this) ? SWP_NOREDRAW : 0));
+                         (RedrawSuspension::Holds(parent_) ? SWP_NOREDRAW : 0));
     }
     if (parent_ != nullptr && GetAlign() != Align::None) parent_->Realign();
 }

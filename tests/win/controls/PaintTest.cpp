@@ -193,6 +193,7 @@ TEST(Painting, ASuspensionDrawsNothingInsideUntilItEndsAndHidesChildrenOnlyToRes
     }
     EXPECT_FALSE(RedrawSuspension::Holds(a));
     EXPECT_TRUE(Pending(panel->Handle())) << "everything inside is drawn again";
+    EXPECT_FALSE(Pending(form->Handle())) << "nothing outside";
     EXPECT_TRUE(Pending(a->Handle()));
     EXPECT_EQ(a->Left(), 12);
     EXPECT_FALSE(IsWindowVisible(b->Handle()));
@@ -214,6 +215,14 @@ TEST(Painting, ASuspensionDrawsNothingInsideUntilItEndsAndHidesChildrenOnlyToRes
     EXPECT_TRUE(IsWindowVisible(b->Handle()));
     EXPECT_FALSE(IsWindowVisible(c->Handle()));
     EXPECT_EQ(form->Width(), 220);
+
+    // A suspended child window's own move uncovers its parent, which is drawn as usual.
+    UpdateWindow(form->Handle());
+    {
+        const RedrawSuspension quiet(panel);
+        panel->SetBounds(0, 0, 150, 100);
+        EXPECT_TRUE(Pending(form->Handle()));
+    }
 
     // A hidden control is not suspended: nothing to hold.
     panel->SetVisible(false);
