@@ -121,8 +121,17 @@ Rect NativeControl::FrameOuterRect() const {
 }
 
 void NativeControl::WMNCPaint(Message& m) {
-    DefaultHandler(m);
-    if (borderWidth_ <= 0 || !HandleAllocated()) return;
+    if (borderWidth_ <= 0 || !HandleAllocated()) {
+        DefaultHandler(m);
+        return;
+    }
+    // Our frame covers the whole non-client area. The system draws there only scroll bars and
+    // edges; without them its handling would take a window DC (a display lookup) for nothing.
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    const LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+    if ((style & (WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_DLGFRAME | WS_THICKFRAME)) != 0 ||
+        (ex & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME)) != 0)
+        DefaultHandler(m);
     const DeviceContextScope dc = DeviceContextScope::Window(Handle());
     if (dc.Handle() == nullptr) return;
     const Rect outer = FrameOuterRect();

@@ -381,8 +381,9 @@ void TsuiForm::FormWndProc(fw::Message& m) {
     switch (m.msg) {
     case WM_KEYDOWN: m.result = CheckMenuShortCut(m) ? 1 : 0; break;
     case WM_SHOWWINDOW:
-        // The drawn title bar replaces any native menu bar.
-        if (ownerForm_->HandleAllocated()) ::SetMenu(ownerForm_->Handle(), nullptr);
+        // The drawn title bar replaces any native menu bar. Setting none where there is none
+        // would still recompute the frame, a dozen trips to the window server.
+        if (ownerForm_->HandleAllocated() && GetMenu(ownerForm_->Handle()) != nullptr) ::SetMenu(ownerForm_->Handle(), nullptr);
         break;
     case WM_ACTIVATE:
         if (titleBar_ != nullptr) titleBar_->SetFormActive(LOWORD(m.wParam) != WA_INACTIVE);
