@@ -222,6 +222,10 @@ void TForm1::SaveBook() {
 
 void TForm1::Save() { suiButton7->Click(); }
 
+void TForm1::ShowUpdateTime(int i) {
+    if (i > 0 && i < EntryTable::Size) Label1->SetCaption("更新时间:" + book_.Table.UpdateTime[static_cast<size_t>(i)]);
+}
+
 std::string TForm1::Now() {
     SYSTEMTIME t;
     GetLocalTime(&t);
@@ -248,8 +252,7 @@ void TForm1::TreeView1Change(fw::Component*, fw::TreeNode* node) {
         Edit1->SetText("");
         Edit2->SetText("");
     }
-    // The first group leaves the label as it was.
-    if (i > 0) Label1->SetCaption("更新时间:" + book_.Table.UpdateTime[static_cast<size_t>(i)]);
+    ShowUpdateTime(i);
     const bool folder = selected->Level() == 0 || selected->HasChildren();
     if (folder) {
         Edit1->SetText("");
@@ -291,6 +294,8 @@ void TForm1::suiButton3Click(fw::Component*) {
     book_.Table.UserName[static_cast<size_t>(k)] = PlaceholderUserName;
     book_.Table.Password[static_cast<size_t>(k)] = PlaceholderPassword;
     book_.Table.UpdateTime[static_cast<size_t>(k)] = now;
+    // Selecting the new node showed the time of the entry that was at k before the shift.
+    ShowUpdateTime(k);
     Save();
     // The new credentials are typed in clear; Update brings the mask back.
     maskFlag_ = CheckBox1->Checked();
@@ -311,6 +316,7 @@ void TForm1::suiButton4Click(fw::Component*) {
     book_.Table.UserName[i] = Edit1->Text();
     book_.Table.Password[i] = Edit2->Text();
     book_.Table.UpdateTime[i] = Now();
+    ShowUpdateTime(static_cast<int>(i));
     selected->SetText(Edit3->Text());
     Sleep(10);
     Save();

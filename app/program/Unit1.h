@@ -95,6 +95,8 @@ private:
     void SaveBook();
     void Save();
     static std::string Now();
+    // Label1 shows entry i's update time; the first group leaves it as it is.
+    void ShowUpdateTime(int i);
 
     // The mask character of the two secret edits; setting CheckBox1 from code runs no handler.
     void SetMask(bool on);

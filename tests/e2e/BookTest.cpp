@@ -533,4 +533,55 @@ TEST_F(Book, AnUpdateTimeThatFitsKeepsTheUsersFormats) {
     Exit();
 }
 
+// The pixels of a rectangle of the screen, once they stop changing (the paint has landed).
+std::vector<COLORREF> SettledPixels(const RECT& r) {
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    auto grab = [&] {
+        std::vector<COLORREF> pixels;
+        HDC screen = GetDC(nullptr);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(screen, r.left + x, r.top + y));
+        ReleaseDC(nullptr, screen);
+        return pixels;
+    };
+    std::vector<COLORREF> last = grab();
+    for (int i = 0; i < 40; ++i) {
+        Sleep(50);
+        std::vector<COLORREF> now = grab();
+        if (now == last) return now;
+        last = std::move(now);
+    }
+    return last;
+}
+
+TEST_F(Book, TheUpdateTimeLabelShowsTheEntrysOwnTimeRightAfterNewAndUpdate) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    // The label's place on the screen: the skinned form's panel sits at (1, 0).
+    POINT origin{4, 221};
+    ClientToScreen(main_, &origin);
+    const RECT label{origin.x, origin.y, origin.x + 216, origin.y + 16};
+    auto reselected = [&](HTREEITEM item) {
+        Select(TopLevel(2));
+        Select(item);
+        return SettledPixels(label);
+    };
+
+    // New below "网络": before its entry moved up, index 1 held "软件"'s time ("未知").
+    Select(TopLevel(0));
+    Press(L"新建");
+    const std::vector<COLORREF> afterNew = SettledPixels(label);
+    HTREEITEM fresh = Child(TopLevel(0), 0);
+    EXPECT_EQ(afterNew, reselected(fresh)) << "the label shows the new entry's time, as selecting it does";
+
+    // Update stamps a new time, which the label shows at once.
+    Select(fresh);
+    Sleep(1100);  // a later second than New's
+    Fill(L"邮箱", L"han", L"x");
+    const std::vector<COLORREF> afterUpdate = SettledPixels(label);
+    EXPECT_NE(afterUpdate, afterNew);
+    EXPECT_EQ(afterUpdate, reselected(fresh));
+    Exit();
+}
+
 } // namespace
