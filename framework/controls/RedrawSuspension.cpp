@@ -3,6 +3,7 @@
 #include "framework/controls/WinControl.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace fw {
 

@@ -7,17 +7,14 @@
 // While suspended, the framework's own invalidations inside the control are dropped and its
 // window moves skip the redraw (the redraw at the end covers both). Windows stay visible: hiding
 // and showing a window makes the system refresh the device contexts of everything inside it,
-// which costs more than most changes save. Only a change that reshapes windows that hold others
-// (a top-level window's size or region, a container's bounds) deepens the suspension into hiding
-// the control's child windows, because the system would otherwise refresh every window inside
-// for it.
+// which costs more than most changes save. Only resizing a top-level window or giving it a new
+// region deepens the suspension into hiding the control's child windows: the system would
+// otherwise repaint everything inside on the spot.
 //
 // Suspensions nest: one inside a suspended control does nothing, and each suspended control is
 // redrawn when its own suspension ends.
 
 #include <windows.h>
-
-#include <vector>
 
 namespace fw {
 
@@ -35,7 +32,7 @@ public:
 
     // Whether `control` is a suspended control or inside one.
     static bool Holds(const Control* control);
-    // Called before `control`'s windows are reshaped as described above: hides the child windows
+    // Called before a top-level `control` is resized or given a region: hides the child windows
     // of the suspended control holding it, until the suspension ends.
     static void Deepen(const Control* control);
 
