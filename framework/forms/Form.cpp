@@ -186,6 +186,17 @@ void Form::CreateParams(WindowParams& p) {
     }
 }
 
+void Form::CreateWnd() {
+    // A form centred on the screen is made where it will show, so that showing it needs no move
+    // of its own: moving a top-level window costs some thirty trips to the window server under
+    // Wine. Showing centres it again only if its size changed meanwhile.
+    if (!positioned_ && (position_ == Position::ScreenCenter || position_ == Position::DesktopCenter)) {
+        centredAt_ = CentredIn(ScreenArea(), Width(), Height());
+        SetBounds(centredAt_.Left, centredAt_.Top, Width(), Height());
+    }
+    CustomControl::CreateWnd();
+}
+
 void Form::HandleCreated() {
     CustomControl::HandleCreated();
     UpdateMenuBar();
@@ -305,13 +316,20 @@ bool Form::Showing() const {
     return Visible() && HandleAllocated() && IsWindowVisible(const_cast<Form*>(this)->Handle());
 }
 
+Rect Form::ScreenArea() const {
+    return position_ == Position::DesktopCenter ? Screen::DesktopRect() : Rect{0, 0, Screen::Width(), Screen::Height()};
+}
+
 void Form::ApplyPosition() {
     if (positioned_) return;
     positioned_ = true;
     Rect area;
     switch (position_) {
-    case Position::ScreenCenter: area = Rect{0, 0, Screen::Width(), Screen::Height()}; break;
-    case Position::DesktopCenter: area = Screen::DesktopRect(); break;
+    case Position::ScreenCenter:
+    case Position::DesktopCenter:
+        if (BoundsRect() == centredAt_) return;
+        area = ScreenArea();
+        break;
     case Position::MainFormCenter:
     case Position::OwnerFormCenter: {
         Form* over = App().MainForm();

@@ -136,6 +136,7 @@ protected:
     // OnDestroy, then the window goes, while the derived form's members and children are whole.
     void BeforeDestruction() override;
     void CreateParams(WindowParams& params) override;
+    void CreateWnd() override;
     void HandleCreated() override;
     void VisibleChanged() override;
     virtual void DoCreate();
@@ -158,6 +159,8 @@ private:
     void UpdateMenuBar();
     Size FrameSize() const;
     void ApplyPosition();
+    // The area a screen- or desktop-centred form is centred in.
+    Rect ScreenArea() const;
     void CloseModal();
     int pendingClientWidth_ = -1;
     int pendingClientHeight_ = -1;
@@ -170,6 +173,8 @@ private:
     bool scaled_ = false;
     bool autoScroll_ = false;
     bool positioned_ = false;
+    // Where the window was made when it was made centred.
+    Rect centredAt_;
     bool modal_ = false;
     bool closing_ = false;
     bool showAfterLoad_ = false;

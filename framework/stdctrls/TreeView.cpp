@@ -78,7 +78,10 @@ void TreeView::CreateParams(WindowParams& params) {
     InitCommonControls(ICC_TREEVIEW_CLASSES);
     NativeControl::CreateParams(params);
     params.baseClassName = WC_TREEVIEWW;
-    params.style |= style_;
+    // The item tooltip window comes later (EnableToolTips): made with the tree, it is a
+    // top-level window of its own and costs the start-up a few milliseconds before anything
+    // is painted.
+    params.style |= style_ | TVS_NOTOOLTIPS;
 }
 
 void TreeView::HandleCreated() {
@@ -94,6 +97,15 @@ void TreeView::HandleCreated() {
         if (selected_ != nullptr) SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected_->item_));
     }
     if (items_.Updating()) SetRedraw(false);
+    // A zero timer comes once nothing is left to paint.
+    SetTimer(h, ToolTipTimer, 0, nullptr);
+}
+
+void TreeView::EnableToolTips() {
+    HWND h = Handle();
+    KillTimer(h, ToolTipTimer);
+    // Clearing the style makes the system's tree create its tooltip window.
+    SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) & ~static_cast<LONG_PTR>(TVS_NOTOOLTIPS));
 }
 
 void TreeView::WMDestroy(Message& m) {
@@ -282,6 +294,11 @@ bool TreeView::CanChange(TreeNode* node) {
 // --- notifications ---
 
 void TreeView::WndProc(Message& m) {
+    if (m.msg == WM_TIMER && m.wParam == ToolTipTimer) {
+        EnableToolTips();
+        m.result = 0;
+        return;
+    }
     if (m.msg == CN_NOTIFY) {
         m.result = 0;
         if (const auto* header = reinterpret_cast<const NMHDR*>(m.lParam)) TreeNotification(*header, m);

@@ -111,6 +111,10 @@ private:
     friend class TreeNodes;
     friend class TreeNode;
 
+    // Above the ids the system's tree uses for its own timers.
+    static constexpr UINT_PTR ToolTipTimer = 0x7654;
+    void EnableToolTips();
+
     bool HasStyle(DWORD bit) const { return (style_ & bit) != 0; }
     void SetStyle(DWORD bit, bool on);
 

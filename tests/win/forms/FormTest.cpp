@@ -121,6 +121,18 @@ TEST(FormPosition, CentringRulesPlaceTheWindowWhenFirstShown) {
     main->Show();
     EXPECT_EQ(main->Left(), (Screen::Width() - 160) / 2);
 
+    // A screen-centred form is made centred; one resized before it shows is centred again.
+    Owned<TestForm> early(new TestForm(&App()));
+    early->SetBounds(0, 0, 240, 90);
+    early->SetPosition(Position::ScreenCenter);
+    early->HandleNeeded();
+    GetWindowRect(early->Handle(), &r);
+    EXPECT_EQ(r.left, (Screen::Width() - 240) / 2) << "made where it will show";
+    early->SetBounds(early->Left(), early->Top(), 400, 90);
+    early->Show();
+    GetWindowRect(early->Handle(), &r);
+    EXPECT_EQ(r.left, (Screen::Width() - 400) / 2);
+
     // A user's move is kept when the form is shown again.
     screen->Hide();
     screen->SetBounds(10, 20, 200, 100);

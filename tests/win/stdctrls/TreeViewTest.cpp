@@ -7,6 +7,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/stdctrls/ImageListComponent.h"
 #include "framework/stdctrls/TreeView.h"
+#include "tests/win/support/PumpUntil.h"
 
 #include <commctrl.h>
 
@@ -451,6 +452,17 @@ TEST(ImageListComponent, CutsItsBitmapIntoIconsWithTheMaskColourLeftOut) {
     list.SetWidth(8);
     EXPECT_EQ(list.Count(), 0) << "a new size drops the images";
     EXPECT_EQ(changes, 3);
+}
+
+TEST_F(TreeFixture, TheItemTooltipWindowComesOncePaintingIsDoneAndAgainAfterRecreation) {
+    for (int round = 0; round < 2; ++round) {
+        HWND h = tree->Handle();
+        EXPECT_EQ(SendMessageW(h, TVM_GETTOOLTIPS, 0, 0), 0) << "round " << round;
+        const auto tip = [h] { return reinterpret_cast<HWND>(SendMessageW(h, TVM_GETTOOLTIPS, 0, 0)); };
+        EXPECT_TRUE(wintest::PumpUntil([&] { return IsWindow(tip()) != FALSE; }, 2000)) << "round " << round;
+        EXPECT_EQ(GetWindowLongPtrW(h, GWL_STYLE) & TVS_NOTOOLTIPS, 0);
+        tree->DestroyHandle();
+    }
 }
 
 TEST_F(TreeFixture, PublishedFlagsSetTheWindowStyles) {
