@@ -15,5 +15,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         app.HandleException(std::current_exception());
     }
     app.Run();
+    // The windows go now, while the static objects they use on their way out (timers, fonts,
+    // window classes, the redraw bookkeeping) still exist; left to the application object's own
+    // destruction they would go after those, into freed memory.
+    app.DestroyComponents();
     return 0;
 }
