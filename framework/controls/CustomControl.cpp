@@ -6,7 +6,23 @@
 #include "framework/core/FlagScope.h"
 #include "framework/graphics/CanvasHandleScope.h"
 
+#include <unordered_map>
+
 namespace fw {
+
+namespace {
+
+// The control holding a window canvas on each context. Windows of a class share one context,
+// so a canvas still held by another window of the class is given back before the context
+// serves this one.
+std::unordered_map<HDC, CustomControl*>& CanvasHolders() {
+    // Never destroyed: controls owned by static objects give their canvases back after the
+    // program's statics are gone.
+    static auto* holders = new std::unordered_map<HDC, CustomControl*>();
+    return *holders;
+}
+
+} // namespace
 
 CustomControl::CustomControl(Component* owner) : WinControl(owner) {}
 
@@ -27,8 +43,12 @@ const ClassInfo& CustomControl::StaticClass() {
 
 fw::Canvas& CustomControl::Canvas() {
     if (!painting_ && windowDc_ == nullptr && HandleAllocated()) {
-        windowDc_ = GetDC(Handle());
-        // The window keeps this context: what the canvas changes is undone on release.
+        HDC dc = GetDC(Handle());
+        const auto held = CanvasHolders().find(dc);
+        if (held != CanvasHolders().end()) held->second->ReleaseWindowCanvas();
+        windowDc_ = dc;
+        if (dc != nullptr) CanvasHolders()[dc] = this;
+        // The class keeps this context: what the canvas changes is undone on release.
         windowDcState_ = windowDc_ != nullptr ? SaveDC(windowDc_) : 0;
         canvas_.SetHandle(windowDc_);
         canvas_.Font() = Font();
@@ -38,6 +58,7 @@ fw::Canvas& CustomControl::Canvas() {
 
 void CustomControl::ReleaseWindowCanvas() {
     if (windowDc_ == nullptr) return;
+    CanvasHolders().erase(windowDc_);
     canvas_.SetHandle(nullptr);
     if (windowDcState_ != 0) RestoreDC(windowDc_, windowDcState_);
     windowDcState_ = 0;

@@ -18,7 +18,7 @@ public:
     static const ClassInfo& StaticClass();
     const ClassInfo& ClassType() const override { return StaticClass(); }
 
-    // The canvas of the current paint, or one on the window's own device context.
+    // The canvas of the current paint, or one on the window's class device context.
     fw::Canvas& Canvas();
     bool DoubleBuffered() const { return doubleBuffered_; }
     void SetDoubleBuffered(bool v);

@@ -303,10 +303,12 @@ void TsuiForm::PlaceInForm() {
 }
 
 void TsuiForm::DrawFormBorder() {
-    // A suspended window draws its border when it is painted at the end.
+    // A suspended window draws its border when it is painted at the end, a hidden one when it
+    // is shown.
     if (ownerForm_ == nullptr || !ownerForm_->HandleAllocated() || IsDestroying() || fw::RedrawSuspension::Holds(ownerForm_))
         return;
     HWND h = ownerForm_->Handle();
+    if (!IsWindowVisible(h)) return;
     RECT client;
     if (!GetClientRect(h, &client)) return;
     const int cw = client.right;

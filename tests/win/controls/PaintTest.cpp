@@ -230,7 +230,7 @@ TEST(Painting, ASuspensionDrawsNothingInsideUntilItEndsAndHidesChildrenOnlyToRes
     EXPECT_FALSE(RedrawSuspension::Holds(a));
 }
 
-TEST(Painting, AWindowsOwnContextComesBackAsItWasAfterEachUse) {
+TEST(Painting, AWindowsContextComesBackAsItWasAfterEachUseEvenWhenAnotherOfItsClassTakesIt) {
     Owned<TestForm> form(new TestForm(&App()));
     form->SetBorderStyle(BorderStyle::None);
     form->SetBounds(0, 0, 200, 100);
@@ -238,6 +238,10 @@ TEST(Painting, AWindowsOwnContextComesBackAsItWasAfterEachUse) {
     auto* a = new TestButton(form.get());
     a->SetParent(form.get());
     a->SetBounds(10, 10, 40, 30);
+    auto* b = new TestButton(form.get());
+    b->SetParent(form.get());
+    b->SetBounds(60, 10, 40, 30);
+    b->HandleNeeded();
     HDC first = GetDC(a->Handle());
     ReleaseDC(a->Handle(), first);
     {
@@ -247,6 +251,15 @@ TEST(Painting, AWindowsOwnContextComesBackAsItWasAfterEachUse) {
         canvas.IntersectClip(Rect{0, 0, 3, 3});
         SetTextColor(canvas.Handle(), RGB(1, 2, 3));
         EXPECT_EQ(canvas.Handle(), first) << "the window keeps one context";
+    }
+    // Another window of the class takes the shared context while the first still holds it.
+    {
+        Canvas& canvas = b->Canvas();
+        ASSERT_EQ(canvas.Handle(), first) << "one context for the class";
+        POINT origin{};
+        GetViewportOrgEx(canvas.Handle(), &origin);
+        EXPECT_EQ(origin.x, 0) << "the first holder gave the context back";
+        EXPECT_EQ(GetTextColor(canvas.Handle()), RGB(0, 0, 0));
     }
     a->Perform(WM_NULL, 0, 0);  // a window canvas lives until the next message
     a->Repaint();
