@@ -179,7 +179,7 @@ void WinControl::CreateWnd() {
             // a lookup of the display configuration (three trips to the window server under
             // Wine): a change of look that moves the side channel gave up two dozen. A context
             // of each window's own is never given up but costs three lookups to make, once per
-            // window: one per class makes start-up some eighty trips shorter. Whoever takes the
+            // window: one per class makes start-up some fifty trips shorter. Whoever takes the
             // context restores what they change (DeviceContextScope, CustomControl::Canvas), and
             // nobody holds it while another window of the class paints.
             wc.style = p.classStyle | CS_CLASSDC;
