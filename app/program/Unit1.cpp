@@ -8,6 +8,7 @@
 #include "framework/core/UpdateScope.h"
 #include "framework/forms/Application.h"
 #include "framework/core/WideText.h"
+#include "framework/graphics/MeasuringCanvas.h"
 #include "framework/graphics/PictureLoader.h"
 #include "framework/menus/MenuItem.h"
 #include "framework/menus/PopupMenu.h"
@@ -113,6 +114,7 @@ void TForm1::Loaded() {
     Edit3 = Part<TsuiEdit>("Edit3");
     CheckBox1 = Part<TsuiCheckBox>("CheckBox1");
     Label1 = Part<fw::Control>("Label1");
+    suiButton5 = Part<fw::Control>("suiButton5");
     suiButton7 = Part<fw::Control>("suiButton7");
     suiSideChannel1 = Part<TsuiSideChannel>("suiSideChannel1");
     suiRadioGroup1 = Part<TsuiRadioGroup>("suiRadioGroup1");
@@ -223,7 +225,14 @@ void TForm1::SaveBook() {
 void TForm1::Save() { suiButton7->Click(); }
 
 void TForm1::ShowUpdateTime(int i) {
-    if (i > 0 && i < EntryTable::Size) Label1->SetCaption("更新时间:" + book_.Table.UpdateTime[static_cast<size_t>(i)]);
+    if (i <= 0 || i >= EntryTable::Size) return;
+    const std::string caption = "更新时间:" + book_.Table.UpdateTime[static_cast<size_t>(i)];
+    Label1->SetCaption(caption);
+    // A long time (an English-style one, or the sortable form) runs under the "删除" button: its
+    // hint then tells the whole of it.
+    const bool cut = fw::MeasuringCanvas(Label1->Font())->TextWidth(caption) > suiButton5->Left() - Label1->Left();
+    Label1->SetHint(cut ? caption : std::string());
+    Label1->SetShowHint(cut);
 }
 
 std::string TForm1::Now() {

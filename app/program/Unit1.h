@@ -95,7 +95,8 @@ private:
     void SaveBook();
     void Save();
     static std::string Now();
-    // Label1 shows entry i's update time; the first group leaves it as it is.
+    // Label1 shows entry i's update time, with the whole of it as its hint when the label cuts it
+    // short; the first group leaves it as it is.
     void ShowUpdateTime(int i);
 
     // The mask character of the two secret edits; setting CheckBox1 from code runs no handler.
@@ -111,6 +112,7 @@ private:
     TsuiEdit* Edit3 = nullptr;
     TsuiCheckBox* CheckBox1 = nullptr;
     fw::Control* Label1 = nullptr;
+    fw::Control* suiButton5 = nullptr;
     fw::Control* suiButton7 = nullptr;
     TsuiSideChannel* suiSideChannel1 = nullptr;
     TsuiRadioGroup* suiRadioGroup1 = nullptr;

@@ -82,7 +82,7 @@ reg_add() { # key, value name, type, data
 # (Tahoma, MS Sans Serif) is drawn with WenQuanYi Zen Hei, SimSun drawn by the same font,
 # and windows left unmanaged with frames drawn by Wine itself, since Xvfb has no window manager
 # (a managed window waits 2 s for a window manager's answer each time it is hidden).
-VORNIK_PREFIX_SETTINGS=3
+VORNIK_PREFIX_SETTINGS=4
 ensure_wineprefix() {
   wine_env
   if [ ! -f "$WINEPREFIX/.vornik-ready" ]; then
@@ -99,8 +99,12 @@ ensure_wineprefix() {
     reg_add "$key" "$f" REG_MULTI_SZ "wqy-zenhei.ttc,WenQuanYi Zen Hei"
   done
   local rep='HKCU\Software\Wine\Fonts\Replacements'
-  for f in "SimSun" "NSimSun" "宋体" "新宋体"; do
+  for f in "SimSun" "宋体"; do
     reg_add "$rep" "$f" REG_SZ "WenQuanYi Zen Hei"
+  done
+  # The monospaced face keeps the half-width Latin letters and digits the update-time label is laid out for.
+  for f in "NSimSun" "新宋体"; do
+    reg_add "$rep" "$f" REG_SZ "WenQuanYi Zen Hei Mono"
   done
   reg_add 'HKCU\Software\Wine\X11 Driver' Decorated REG_SZ N
   reg_add 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ N
