@@ -119,26 +119,63 @@ HWND WinControl::Handle() {
     CreateWnd();
     if (parent_ != nullptr && parent_->placedChild_ != this) parent_->ApplyZOrder(this, false);
     if (defWndProc_ != DefWindowProcW) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontCache::Get(Font())), FALSE);
-    CreateChildHandles();
+    CreateChildHandles(true);
     HandleCreated();
     return handle_;
 }
 
-void WinControl::CreateChildHandles() {
+namespace {
+
+// A zero timer: its message comes once nothing is left to paint.
+constexpr UINT_PTR DeferredChildrenTimer = 0x7655;
+
+} // namespace
+
+bool WinControl::SeenChild(const WinControl& child) const {
+    if (!child.Visible()) return false;
+    RECT client;
+    GetClientRect(handle_, &client);
+    return child.Left() < client.right && child.Top() < client.bottom && child.Left() + child.Width() > 0 &&
+           child.Top() + child.Height() > 0;
+}
+
+void WinControl::CreateDeferredChildren(bool all) {
+    if (!childrenDeferred_ || handle_ == nullptr) return;
+    if (all) {
+        childrenDeferred_ = false;
+        KillTimer(handle_, DeferredChildrenTimer);
+    }
+    CreateChildHandles(!all);
+}
+
+void WinControl::CreateChildHandles(bool deferUnseen) {
+    // A child the user cannot see yet (hidden, or wholly outside the client area, as the
+    // contents of a closed side channel are) gets its window once the rest has been painted:
+    // each window costs a millisecond or more to make, and the first paint should not wait
+    // for windows it does not show. It comes sooner when it is shown or comes into view.
     // The system puts a new child window below its siblings. Made from the last child to the
     // first, the windows come out in the children's order with no further move in the z-order
     // (a move is a round trip to the window server, for every child of every window). A child
     // made out of turn, while an earlier one was being made, breaks the rule for those after
     // it: they are placed explicitly.
     bool inOrder = true;
+    bool deferred = false;
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         auto* w = dynamic_cast<WinControl*>(*it);
         if (w == nullptr || w->handle_ != nullptr) continue;
+        if (deferUnseen && !SeenChild(*w)) {
+            deferred = true;
+            continue;
+        }
         for (auto earlier = std::next(it); inOrder && earlier != controls_.rend(); ++earlier)
             if (auto* e = dynamic_cast<WinControl*>(*earlier); e != nullptr && e->handle_ != nullptr) inOrder = false;
         placedChild_ = inOrder ? w : nullptr;
         w->Handle();
         placedChild_ = nullptr;
+    }
+    if (deferred && !childrenDeferred_) {
+        childrenDeferred_ = true;
+        SetTimer(handle_, DeferredChildrenTimer, 0, nullptr);
     }
 }
 
@@ -244,9 +281,14 @@ LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, L
         creatingControl = nullptr;
         Attach(hwnd, self);
     }
+    if (msg == WM_TIMER && wParam == DeferredChildrenTimer) {
+        Guarded([&] { self->CreateDeferredChildren(true); });
+        return 0;
+    }
     Message m{msg, wParam, lParam, 0};
     Guarded([&] { self->windowProc_(m); });
     if (msg == WM_NCDESTROY) {
+        self->childrenDeferred_ = false;
         Handles().Remove(hwnd);
         if (self->handle_ == hwnd) self->handle_ = nullptr;
         self->mouseCapture_ = nullptr;
@@ -382,6 +424,7 @@ void WinControl::SetBounds(int left, int top, int width, int height) {
         Realign();
         Resize();
     }
+    if (parent_ != nullptr) parent_->CreateDeferredChildren(false);
 }
 
 void WinControl::UpdateBoundsFromHandle() {
@@ -449,6 +492,7 @@ void WinControl::AlignControls() {
 bool WinControl::Showing() const { return Visible() && parent_ != nullptr && parent_->Showing(); }
 
 void WinControl::VisibleChanged() {
+    if (handle_ == nullptr && parent_ != nullptr) parent_->CreateDeferredChildren(false);
     if (handle_ != nullptr && parent_ != nullptr) {
         SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |

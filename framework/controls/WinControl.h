@@ -217,7 +217,11 @@ private:
     WinControl* ChildWindowObject(HWND child) const;
     WinControl* ChildById(int id) const;
     void ApplyZOrder(Control* c, bool top);
-    void CreateChildHandles();
+    // Makes the children's windows; with `deferUnseen`, those the user cannot see yet wait.
+    void CreateChildHandles(bool deferUnseen);
+    bool SeenChild(const WinControl& child) const;
+    // Makes the waiting children's windows that have come into view (all of them with `all`).
+    void CreateDeferredChildren(bool all);
 
     HWND handle_ = nullptr;
     WNDPROC defWndProc_ = nullptr;
@@ -232,6 +236,8 @@ private:
     // The child whose window the creation of this window's children is making now, when the
     // system's own placement already puts it where it belongs among its siblings.
     WinControl* placedChild_ = nullptr;
+    // Some children's windows wait for DeferredChildrenTimer.
+    bool childrenDeferred_ = false;
     Control* mouseCapture_ = nullptr;
     Control* hoverControl_ = nullptr;
     HBRUSH colorBrush_ = nullptr;

@@ -183,6 +183,7 @@ void WinControl::WMEraseBkgnd(Message& m) {
 void WinControl::WMSize(Message& m) {
     DefaultHandler(m);
     UpdateBoundsFromHandle();
+    CreateDeferredChildren(false);
 }
 
 void WinControl::WMMove(Message& m) {

@@ -88,6 +88,16 @@ HWND VornikProcess::WaitForMain(int ms) {
             return main != nullptr || !Running();
         },
         ms);
+    // Whole once the controls it does not show at first (the closed channel's, the hidden
+    // "保存") have their windows, which come after the first paint.
+    if (main != nullptr)
+        desktop::WaitFor(
+            [&] {
+                return (desktop::FindDescendant(main, L"WinXP") != nullptr &&
+                        desktop::FindDescendant(main, L"保存") != nullptr) ||
+                       !Running();
+            },
+            ms);
     return main;
 }
 

@@ -272,6 +272,34 @@ TEST_F(ControlsFixture, ChildWindowsComeOutInTheChildrensOrderEvenWhenOneIsMadeO
     }
 }
 
+TEST_F(ControlsFixture, ChildrenOutOfSightGetTheirWindowsAfterThePaintingOrWhenTheyComeIntoView) {
+    auto* panel = new TestPanel(form.get());
+    panel->SetBounds(0, 0, 100, 50);
+    WinControl* seen = Add<TestButton>(panel, 0, 0, 20, 20);
+    WinControl* hidden = Add<TestButton>(panel, 20, 0, 20, 20);
+    hidden->SetVisible(false);
+    WinControl* beyond = Add<TestButton>(panel, 150, 0, 20, 20);
+    WinControl* later = Add<TestButton>(panel, 0, 60, 20, 20);
+    WinControl* shown = Add<TestButton>(panel, 40, 0, 20, 20);
+    shown->SetVisible(false);
+    panel->SetParent(form.get());
+    EXPECT_TRUE(seen->HandleAllocated());
+    for (WinControl* c : {hidden, beyond, later, shown}) EXPECT_FALSE(c->HandleAllocated());
+
+    // Coming into view makes the window at once, without waiting for the message loop.
+    panel->SetHeight(100);
+    EXPECT_TRUE(later->HandleAllocated()) << "uncovered by the parent's growth";
+    shown->SetVisible(true);
+    ASSERT_TRUE(shown->HandleAllocated());
+    EXPECT_TRUE(IsWindowVisible(shown->Handle()));
+
+    ASSERT_TRUE(fwtest::PumpUntil([&] { return hidden->HandleAllocated() && beyond->HandleAllocated(); }));
+    EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
+    const std::vector<HWND> expected{shown->Handle(), later->Handle(), beyond->Handle(), hidden->Handle(),
+                                     seen->Handle()};
+    EXPECT_EQ(WindowsTopDown(panel->Handle()), expected) << "late windows still take their places in the z-order";
+}
+
 TEST_F(ControlsFixture, ChildrenGoWithTheirParentAndReferencesAreCleared) {
     auto* panel = new TestPanel(nullptr);  // owned by nobody
     panel->SetParent(form.get());
