@@ -299,12 +299,41 @@ void TreeView::WndProc(Message& m) {
         m.result = 0;
         return;
     }
+    if (m.msg == WM_PAINT && m.wParam == 0 && HandleAllocated()) {
+        PaintBuffered();
+        m.result = 0;
+        return;
+    }
+    if (m.msg == WM_ERASEBKGND && HandleAllocated()) {
+        // The buffered painting fills the whole client area, background included.
+        m.result = 1;
+        return;
+    }
     if (m.msg == CN_NOTIFY) {
         m.result = 0;
         if (const auto* header = reinterpret_cast<const NMHDR*>(m.lParam)) TreeNotification(*header, m);
         return;
     }
     NativeControl::WndProc(m);
+}
+
+void TreeView::PaintBuffered() {
+    HWND h = Handle();
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(h, &ps);
+    if (dc == nullptr) return;
+    RECT client;
+    GetClientRect(h, &client);
+    if (client.right > 0 && client.bottom > 0) {
+        if (paintBuffer_.Width() != client.right || paintBuffer_.Height() != client.bottom)
+            paintBuffer_.SetSize(client.right, client.bottom);
+        // Given a device context, the system's tree fills the background and draws every row.
+        Message paint{WM_PAINT, reinterpret_cast<WPARAM>(paintBuffer_.DeviceContext()), 0, 0};
+        DefaultHandler(paint);
+        const RECT& r = ps.rcPaint;
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, paintBuffer_.DeviceContext(), r.left, r.top, SRCCOPY);
+    }
+    EndPaint(h, &ps);
 }
 
 void TreeView::DefaultHandler(Message& m) {

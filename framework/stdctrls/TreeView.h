@@ -14,6 +14,7 @@
 // Items (a list of TreeNodeItem in pre-order, see TreeNodeItem.h).
 
 #include "framework/core/ComponentRef.h"
+#include "framework/graphics/Bitmap.h"
 #include "framework/core/Collection.h"
 #include "framework/stdctrls/ImageListComponent.h"
 #include "framework/stdctrls/NativeControl.h"
@@ -114,6 +115,11 @@ private:
     // Above the ids the system's tree uses for its own timers.
     static constexpr UINT_PTR ToolTipTimer = 0x7654;
     void EnableToolTips();
+    // Lets the system's tree draw into a bitmap of our own and copies that to the window: drawn
+    // straight into the window, every row's picture costs two lookups of the display
+    // configuration (the image list makes a display-compatible bitmap for it), a few
+    // milliseconds per repaint. It also keeps the tree from flickering.
+    void PaintBuffered();
 
     bool HasStyle(DWORD bit) const { return (style_ & bit) != 0; }
     void SetStyle(DWORD bit, bool on);
@@ -157,6 +163,7 @@ private:
     bool forcing_ = false;
     bool reported_ = false;
     OwnedCollection<TreeNodeItem> description_;
+    Bitmap paintBuffer_;
     bool describing_ = false;
 };
 
