@@ -2,6 +2,7 @@
 
 #include "framework/controls/RedrawSuspension.h"
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/FlagScope.h"
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
@@ -129,6 +130,19 @@ void TsuiForm::SetUIStyle(TsuiUIStyle style) {
     uiStyle_ = style;
     // The border, the title bar's height and the menu move the children: drawn once, at the end.
     const fw::RedrawSuspension quiet(this);
+    // A new border width resizes the window and the title bar brings new corners: each would
+    // give the window a region of its own (a frame change of the top-level window, some ten
+    // display lookups under Wine). The region is set once, when both are known.
+    {
+        const fw::FlagScope restyling(restyling_);
+        ApplyUIStyle();
+    }
+    if (!restyling_ && titleBar_ != nullptr) titleBar_->UpdateWindowRegion();
+    Invalidate();
+    DrawFormBorder();
+}
+
+void TsuiForm::ApplyUIStyle() {
     const TsuiStyleValues values = StyleValues();
     SetBorderColor(values.Color(TsuiThemeElement::FormBorderColor));
     SetBorderWidth(values.Int(TsuiThemeElement::FormBorderWidthInt));
@@ -144,8 +158,6 @@ void TsuiForm::SetUIStyle(TsuiUIStyle style) {
     }
     if (autoUpdateSub_) ContainerApplyUIStyle(this, uiStyle_, fileTheme_.Get());
     PlaceInForm();
-    Invalidate();
-    DrawFormBorder();
 }
 
 void TsuiForm::SetFileTheme(TsuiFileTheme* theme) {

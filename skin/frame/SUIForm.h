@@ -50,6 +50,8 @@ public:
     const std::string& Caption() const;
     void SetCaption(const std::string& gbk);
     bool TitleBarVisible() const;
+    // While SetUIStyle runs: the window's region waits for the new size and corners.
+    bool Restyling() const { return restyling_; }
     void SetTitleBarVisible(bool v);
     TsuiTitleBarButtons& TitleBarButtons() { return titleBar_->Buttons(); }
     TsuiTitleBarSections& TitleBarSections() { return titleBar_->Sections(); }
@@ -123,6 +125,8 @@ private:
     int ResizeZoneAt(POINT screen) const;
     void CreateMenuBar();
     void DestroyMenuBar();
+    // SetUIStyle's work before the region is set.
+    void ApplyUIStyle();
 
     fw::Form* ownerForm_ = nullptr;
     TsuiTitleBar* titleBar_ = nullptr;
@@ -132,6 +136,7 @@ private:
     bool startMaximized_ = false;
     bool ownsAppFilter_ = false;
     bool constructing_ = true;
+    bool restyling_ = false;
 
     TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
     // The tiled background of the MacOS and Protein looks at the panel's size. The tile is 8 x 8

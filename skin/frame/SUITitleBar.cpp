@@ -402,6 +402,11 @@ TsuiStyleValues TsuiTitleBar::StyleValues() const { return TsuiStyleValues(fileT
 
 bool TsuiTitleBar::IsOnSkinnedForm() const { return dynamic_cast<TsuiForm*>(Parent()) != nullptr; }
 
+bool TsuiTitleBar::SetsRegionNow() const {
+    const auto* form = dynamic_cast<const TsuiForm*>(Parent());
+    return form != nullptr && !form->Restyling();
+}
+
 fw::Form* TsuiTitleBar::ParentFormOf() const { return Parent() != nullptr ? ParentForm() : nullptr; }
 
 bool TsuiTitleBar::ParentMaximized() const {
@@ -426,7 +431,7 @@ void TsuiTitleBar::SetUIStyle(TsuiUIStyle style) {
     buttons_.EndUpdate();
     systemMenu_->SetUIStyle(values.EffectiveStyle());
     systemMenu_->SetFileTheme(fileTheme_.Get());
-    if (IsOnSkinnedForm()) SetWindowRegion(roundCorner_);
+    if (SetsRegionNow()) SetWindowRegion(roundCorner_);
     if (!keepFontColor_)
         Font().SetColor(values.EffectiveStyle() == TsuiUIStyle::MacOS ? fw::clBlack : fw::clWhite);
     SetAutoSize(true);
@@ -516,12 +521,12 @@ void TsuiTitleBar::SetDrawAppIcon(bool v) {
 
 void TsuiTitleBar::SetRoundCorner(int v) {
     roundCorner_ = v;
-    if (IsOnSkinnedForm()) SetWindowRegion(roundCorner_);
+    if (SetsRegionNow()) SetWindowRegion(roundCorner_);
     Invalidate();
 }
 
 void TsuiTitleBar::UpdateWindowRegion() {
-    if (IsOnSkinnedForm()) SetWindowRegion(roundCorner_);
+    if (SetsRegionNow()) SetWindowRegion(roundCorner_);
 }
 
 void TsuiTitleBar::RefreshMaxButtons() {

@@ -201,6 +201,9 @@ public:
 
     // The parent is a skinned form.
     bool IsOnSkinnedForm() const;
+    // On a skinned form that is not in the middle of a change of look (which sets the region
+    // once, at its end).
+    bool SetsRegionNow() const;
     // The form the title bar is shown in, or nullptr.
     fw::Form* ParentFormOf() const;
     // Gives the parent form its region again (after every size change of its window).

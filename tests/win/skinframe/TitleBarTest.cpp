@@ -219,6 +219,40 @@ TEST_F(TitleBarFixture, TheWindowRegionRoundsOnlyTheTopCornersAndZeroIsARectangl
     EXPECT_GT(outline, 0);
 }
 
+// Every region given to a top-level window is a frame change, ten display lookups under Wine.
+TEST_F(TitleBarFixture, AChangeOfLookThatResizesTheWindowSetsItsRegionOnceForTheNewSizeAndCorners) {
+    Make(fw::BorderStyle::None, TsuiUIStyle::DeepBlue);
+    const int width = WindowRect().right - WindowRect().left;
+    static HWND watched;
+    static int frameChanges;
+    watched = Window();
+    frameChanges = 0;
+    HHOOK hook = SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        [](int code, WPARAM w, LPARAM l) -> LRESULT {
+            const auto* call = reinterpret_cast<const CWPSTRUCT*>(l);
+            if (code >= 0 && call->hwnd == watched && call->message == WM_WINDOWPOSCHANGING &&
+                (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_FRAMECHANGED) != 0)
+                ++frameChanges;
+            return CallNextHookEx(nullptr, code, w, l);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    // WinXP: border 3 instead of 1 (the window grows by 4) and corners of 13.
+    skinned->SetUIStyle(TsuiUIStyle::WinXP);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(WindowRect().right - WindowRect().left, width + 4);
+    EXPECT_EQ(frameChanges, 1);
+    HRGN r = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_EQ(GetWindowRgn(Window(), r), COMPLEXREGION);
+    RECT box{};
+    GetRgnBox(r, &box);
+    EXPECT_EQ(box.right, form->ClientWidth());
+    EXPECT_FALSE(PtInRegion(r, 1, 1)) << "the top corners are WinXP's";
+    EXPECT_TRUE(PtInRegion(r, form->ClientWidth() - 1, form->ClientHeight() - 1));
+    DeleteObject(r);
+}
+
 TEST_F(TitleBarFixture, AnInactiveWindowDrawsItsCaptionInTheInactiveColour) {
     Make(fw::BorderStyle::None, TsuiUIStyle::DeepBlue);
     skinned->SetCaption("WWWWWWWW");
