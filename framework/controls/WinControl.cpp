@@ -209,12 +209,7 @@ void WinControl::CreateWnd() {
             if (!GetClassInfoExW(nullptr, p.baseClassName.c_str(), &wc))
                 throw Exception(Format("Window class '%s' does not exist", WideToGbk(p.baseClassName).c_str()));
             base = wc.lpfnWndProc;
-            // A system control (edit, tree, button) gets a device context of its own: one from
-            // the cache is given up, at the cost of a display lookup, whenever the control or a
-            // window around it moves, and a change of look moves several. Sharing one per class,
-            // as our own classes do, costs more here: the system controls of a class paint one
-            // after another, and each handover recomputes the context's visible region.
-            wc.style = (wc.style & ~CS_GLOBALCLASS) | p.classStyle | CS_OWNDC;
+            wc.style = (wc.style & ~CS_GLOBALCLASS) | p.classStyle;
         } else {
             // The windows of a class share one device context of their own. One from the
             // system's cache is given up whenever its window or one around it moves, which costs
