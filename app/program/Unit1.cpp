@@ -417,6 +417,15 @@ void TForm1::WMSysCommand(fw::Message& m) {
 
 void TForm1::WMTrayIcon(fw::Message& m) {
     fw::Form::WndProc(m);
+    // While a question (delete, exit) waits for its answer, the icon brings the question
+    // forward. Showing the window would bury the question under the window it disables, and
+    // the menu's exit would ask a second time.
+    fw::Form* question = fw::Form::ActiveModal();
+    if (question != nullptr && (m.lParam == WM_RBUTTONUP || m.lParam == WM_LBUTTONUP)) {
+        question->BringToFront();
+        m.result = 0;
+        return;
+    }
     if (m.lParam == WM_RBUTTONUP) {
         POINT cursor{};
         GetCursorPos(&cursor);

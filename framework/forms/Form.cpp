@@ -484,6 +484,13 @@ void Form::CloseModal() {
     }
 }
 
+namespace {
+// The forms whose ShowModal runs on this thread, the innermost last.
+thread_local std::vector<Form*> modalForms;
+} // namespace
+
+Form* Form::ActiveModal() { return modalForms.empty() ? nullptr : modalForms.back(); }
+
 int Form::ShowModal() {
     if (Visible() || !Enabled() || modal_) throw Exception("Cannot make a visible window modal");
     if (GetCapture() != nullptr) ReleaseCapture();
@@ -506,6 +513,7 @@ int Form::ShowModal() {
         int unwinding = std::uncaught_exceptions();
         ~ModalEnd() {
             form.modal_ = false;
+            std::erase(modalForms, &form);
             if (std::uncaught_exceptions() > unwinding && form.HandleAllocated()) {
                 try {
                     form.Hide();
@@ -519,6 +527,7 @@ int Form::ShowModal() {
         }
     } end{*this, disabled, previous};
     modal_ = true;
+    modalForms.push_back(this);
     modalResult_ = mrNone;
     Show();
     SetActiveWindow(Handle());

@@ -100,6 +100,8 @@ public:
     // Shows the form and runs a message loop until ModalResult becomes non-zero (and the form
     // agrees to close); other windows of the program are disabled meanwhile.
     int ShowModal();
+    // The form whose ShowModal runs innermost on this thread, or nullptr.
+    static Form* ActiveModal();
 
     // Asks OnCloseQuery, then OnClose with an action (Hide by default) and carries it out.
     // Closing the main form ends the application; a modal form gets ModalResult mrCancel.

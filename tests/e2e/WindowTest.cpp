@@ -37,6 +37,18 @@ protected:
         }
         return nullptr;
     }
+    // Sends a message of the notification icon and waits until the program has handled it.
+    void TrayClick(UINT button) const {
+        SendMessageTimeoutW(main_, WM_USER + 1, 100, button, SMTO_ABORTIFHUNG, 5000, nullptr);
+    }
+    // Whether `upper` is above `lower` among the top-level windows.
+    static bool Above(HWND upper, HWND lower) {
+        for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+            if (w == upper) return true;
+            if (w == lower) return false;
+        }
+        return false;
+    }
     // Answers the exit question "不得行" and checks that the program goes on, shown.
     void RefuseExit() {
         HWND dialog = app_->WaitForDialog();
@@ -216,6 +228,37 @@ TEST_F(Window, TheTrayMenuShowsTheWindowAndEndsTheProgram) {
     ASSERT_TRUE(app_->Answer(L"要得"));
     EXPECT_TRUE(app_->WaitForExit(15000));
     EXPECT_EQ(app_->ExitCode(), 0u);
+}
+
+TEST_F(Window, WhileAQuestionWaitsTheTrayIconBringsItForwardInsteadOfTheWindowOrTheMenu) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    HWND dialog = app_->WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    TrayClick(WM_LBUTTONUP);
+    EXPECT_TRUE(Above(dialog, main_)) << "the question went under the window it disables";
+    // A right click opens no menu, whose exit would ask a second time.
+    TrayClick(WM_RBUTTONUP);
+    EXPECT_EQ(OpenMenu(), nullptr);
+    EXPECT_TRUE(Above(dialog, main_));
+    ASSERT_TRUE(app_->Answer(L"不得行"));
+    ASSERT_TRUE(desktop::WaitFor([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(app_->Running());
+
+    // Hidden in the notification area with the exit asked from the icon's menu: a left click
+    // leaves the window hidden and the question in view.
+    SendMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    PostMessageW(main_, WM_USER + 1, 100, WM_RBUTTONUP);
+    ASSERT_TRUE(desktop::WaitFor([&] { return OpenMenu() != nullptr; }));
+    desktop::PostKey(main_, VK_UP);
+    desktop::PostKey(main_, VK_RETURN);
+    dialog = app_->WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    TrayClick(WM_LBUTTONUP);
+    EXPECT_FALSE(IsWindowVisible(main_));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    ASSERT_TRUE(app_->Answer(L"要得"));
+    EXPECT_TRUE(app_->WaitForExit(15000));
 }
 
 TEST_F(Window, ASecondStartRestoresTheRunningInstanceAndEnds) {
