@@ -218,6 +218,19 @@ TEST_F(Window, TheTrayMenuShowsTheWindowAndEndsTheProgram) {
     desktop::PostKey(main_, VK_RETURN);
     ASSERT_TRUE(desktop::WaitFor([&] { return IsWindowVisible(main_) != FALSE; })) << "显示界面 did not show it";
     EXPECT_TRUE(IsWindowVisible(app_->AppWindow()));
+    // The edits' frames are drawn whole again: the inner ring (the edit's white) on all sides.
+    Sleep(300);
+    for (HWND edit : {IdentifierEdit(), UserNameEdit(), PasswordEdit()}) {
+        RECT r{};
+        GetWindowRect(edit, &r);
+        HDC screen = GetDC(nullptr);
+        const int midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
+        EXPECT_EQ(GetPixel(screen, r.left + 1, midY), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(screen, r.right - 2, midY), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(screen, midX, r.top + 1), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(screen, midX, r.bottom - 2), RGB(255, 255, 255));
+        ReleaseDC(nullptr, screen);
+    }
 
     PostMessageW(main_, WM_USER + 1, 100, WM_RBUTTONUP);
     ASSERT_TRUE(desktop::WaitFor([&] { return OpenMenu() != nullptr; }));

@@ -1,5 +1,5 @@
 // The skinned edit, memo and tree view: the two border rings on screen in every look (after
-// typing, scrolling and a frame repaint too), the style's border colour overwriting one set by
+// typing, scrolling, a frame repaint and hiding too), the style's border colour overwriting one set by
 // hand, and a 50-node tree whose native scroll bar, the wheel and the keys reach every row.
 #include "tests/win/skincontrols/SkinControlTestSupport.h"
 
@@ -39,8 +39,14 @@ struct BorderedFixture : SkinFormFixture {
             wrong += WindowPixel(c, 0, y) != border;
             wrong += WindowPixel(c, w - 1, y) != border;
         }
-        for (int x = 1; x < w - 1; ++x) wrong += WindowPixel(c, x, 1) != inner;
-        for (int y = 1; y < h - 1; ++y) wrong += WindowPixel(c, 1, y) != inner;
+        for (int x = 1; x < w - 1; ++x) {
+            wrong += WindowPixel(c, x, 1) != inner;
+            wrong += WindowPixel(c, x, h - 2) != inner;
+        }
+        for (int y = 1; y < h - 1; ++y) {
+            wrong += WindowPixel(c, 1, y) != inner;
+            wrong += WindowPixel(c, w - 2, y) != inner;
+        }
         EXPECT_EQ(wrong, 0) << what;
     }
     static fw::Color StyleBorder(TsuiUIStyle look) {
@@ -101,6 +107,13 @@ TEST_F(BorderedFixture, BothRingsShowInEveryLookAfterTypingAndFrameRepaints) {
     SetWindowPos(tree->Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     ExpectRings(tree, StyleBorder(kLooks[4]), "tree after a frame repaint");
+    // Hidden (as into the notification area) and shown again, every ring is drawn anew.
+    form->Hide();
+    Settle();
+    form->Show();
+    ExpectRings(edit, StyleBorder(kLooks[4]), "edit shown again");
+    ExpectRings(tree, StyleBorder(kLooks[4]), "tree shown again");
+    ExpectRings(memo, StyleBorder(kLooks[4]), "memo shown again");
 }
 
 // A book of 50 nodes: three groups, each with its records, all expanded.
