@@ -14,8 +14,8 @@
 // Items (a list of TreeNodeItem in pre-order, see TreeNodeItem.h).
 
 #include "framework/core/ComponentRef.h"
-#include "framework/graphics/Bitmap.h"
 #include "framework/core/Collection.h"
+#include "framework/graphics/Bitmap.h"
 #include "framework/stdctrls/ImageListComponent.h"
 #include "framework/stdctrls/NativeControl.h"
 #include "framework/stdctrls/TreeNodeItem.h"
