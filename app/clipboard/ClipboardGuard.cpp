@@ -27,7 +27,6 @@ const std::vector<fw::Clipboard::NamedData>& PrivateFormats() {
 } // namespace
 
 ClipboardGuard::ClipboardGuard(unsigned clearSeconds) : clearSeconds_(std::min(clearSeconds, MaxClearSeconds)) {
-    timer_.SetEnabled(false);
     timer_.OnTimer = [this](fw::Component*) { Elapsed(); };
 }
 

@@ -44,5 +44,5 @@ private:
     // The clipboard's sequence number right after the last copy, while it is ours to clear.
     DWORD sequence_ = 0;
     bool holding_ = false;
-    fw::Timer timer_{nullptr};
+    fw::Timer timer_{nullptr, false};
 };

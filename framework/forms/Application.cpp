@@ -65,7 +65,7 @@ HWND Application::Handle() {
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = AppWndProc;
         wc.hInstance = module_;
-        wc.hIcon = LoadIconW(module_, L"MAINICON");
+        wc.hIcon = Icon();
         wc.lpszClassName = kAppClass;
         if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
             throw Exception("Cannot register the application window class");
@@ -80,6 +80,15 @@ HWND Application::Handle() {
     if (handle_ == nullptr) throw Exception("Cannot create the application window");
     SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     return handle_;
+}
+
+HICON Application::Icon() {
+    if (!iconLoaded_) {
+        // A shared icon: the system keeps it for the life of the module.
+        icon_ = LoadIconW(module_, L"MAINICON");
+        iconLoaded_ = true;
+    }
+    return icon_;
 }
 
 void Application::SetTitle(const std::string& gbk) {

@@ -32,6 +32,8 @@ public:
     // The application window, created on first use.
     HWND Handle();
     bool HandleAllocated() const { return handle_ != nullptr; }
+    // The program's icon (the "MAINICON" resource), loaded once; nullptr when there is none.
+    HICON Icon();
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& gbk);
@@ -107,6 +109,8 @@ private:
 
     HINSTANCE module_;
     HWND handle_ = nullptr;
+    HICON icon_ = nullptr;
+    bool iconLoaded_ = false;
     std::string title_;
     Form* mainForm_ = nullptr;
     bool terminated_ = false;

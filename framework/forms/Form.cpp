@@ -356,12 +356,14 @@ void Form::VisibleChanged() {
         int show = SW_SHOWNORMAL;
         if (windowState_ == WindowState::Minimized) show = SW_SHOWMINIMIZED;
         if (windowState_ == WindowState::Maximized) show = SW_SHOWMAXIMIZED;
-        if (App().MainForm() == this && !IsWindowVisible(App().Handle()))
-            ShowWindow(App().Handle(), SW_SHOWNOACTIVATE);
         // Showing a top-level window activates it and puts it on top of its band (the topmost
         // band for a stay-on-top form, whose window is made topmost); a further move in the
         // z-order would cost the window server as much again.
         ShowWindow(h, show);
+        // The application window (the taskbar's button) follows, without activation: shown
+        // first, its own trip to the display came before the main window's first paint.
+        if (App().MainForm() == this && !IsWindowVisible(App().Handle()))
+            ShowWindow(App().Handle(), SW_SHOWNOACTIVATE);
     } else if (HandleAllocated()) {
         if (GetActiveWindow() == Handle() && App().MainForm() != nullptr && App().MainForm() != this &&
             App().MainForm()->Showing())
@@ -552,6 +554,10 @@ void Form::WndProc(Message& m) {
     }
     if (auto* target = dynamic_cast<FormMenuTarget*>(menu_.Get()); target != nullptr && target->MenuMessage(m)) return;
     CustomControl::WndProc(m);
+    // A form without an icon of its own stands for the program with the program's icon, as
+    // its taskbar button does. Left without one, the system loads its generic icon for the
+    // window on the display as the window is first shown.
+    if (m.msg == WM_GETICON && m.result == 0) m.result = reinterpret_cast<LRESULT>(App().Icon());
 }
 
 void Form::WMClose(Message& m) {

@@ -64,7 +64,9 @@ void Timer::Dispatch(std::uintptr_t id) {
     if (it != Timers().end()) it->second->Tick();
 }
 
-Timer::Timer(Component* owner) : Component(owner) { Update(); }
+Timer::Timer(Component* owner) : Timer(owner, true) {}
+
+Timer::Timer(Component* owner, bool enabled) : Component(owner), enabled_(enabled) { Update(); }
 
 Timer::~Timer() { Stop(); }
 

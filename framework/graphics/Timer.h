@@ -13,6 +13,9 @@ namespace fw {
 class Timer : public Component {
 public:
     explicit Timer(Component* owner);
+    // A timer made stopped sets no system timer (nor makes the hidden window its ticks go to)
+    // until it is enabled: what a program makes at start-up for later use costs nothing then.
+    Timer(Component* owner, bool enabled);
     ~Timer() override;
 
     static const ClassInfo& StaticClass();

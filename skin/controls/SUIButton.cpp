@@ -242,8 +242,7 @@ void TsuiCustomButton::MouseDown(fw::MouseButton button, fw::ShiftState shift, i
     if (button == fw::MouseButton::Left) {
         pressed_ = true;
         if (repeatTimer_ == nullptr) {
-            repeatTimer_ = std::make_unique<fw::Timer>(nullptr);
-            repeatTimer_->SetEnabled(false);
+            repeatTimer_ = std::make_unique<fw::Timer>(nullptr, false);
             repeatTimer_->OnTimer = [this](fw::Component*) { OnMouseContinuouslyDown(this); };
         }
         if (!repeatTimer_->Enabled()) {

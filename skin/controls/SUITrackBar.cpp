@@ -328,8 +328,7 @@ void TsuiTrackBar::MouseDown(fw::MouseButton button, fw::ShiftState shift, int x
     PageToward(x, y, pageSize_);
     if (!Paging()) {
         if (repeatTimer_ == nullptr) {
-            repeatTimer_ = std::make_unique<fw::Timer>(nullptr);
-            repeatTimer_->SetEnabled(false);
+            repeatTimer_ = std::make_unique<fw::Timer>(nullptr, false);
             repeatTimer_->SetInterval(kRepeatInterval);
             repeatTimer_->OnTimer = [this](fw::Component*) {
                 POINT cursor;

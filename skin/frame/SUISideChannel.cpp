@@ -34,8 +34,7 @@ TsuiSideChannel::TsuiSideChannel(fw::Component* owner) : fw::Panel(owner), fileT
     pin_->SetGlyphBitmap(glyph);
     pin_->OnClick = [this](fw::Component*) { PinClick(); };
 
-    timer_ = new fw::Timer(this);
-    timer_->SetEnabled(false);
+    timer_ = new fw::Timer(this, false);
     timer_->SetInterval(1000);
     timer_->OnTimer = [this](fw::Component*) { AutoCloseCheck(); };
 

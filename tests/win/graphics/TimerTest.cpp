@@ -32,23 +32,30 @@ TEST(TimerTicks, AnEnabledTimerTicksWhileMessagesArePumped) {
 TEST(TimerTicks, DisabledOrZeroIntervalTimersStayQuiet) {
     Timer off(nullptr);
     Timer zero(nullptr);
+    Timer madeStopped(nullptr, false);
     Timer reference(nullptr);
-    int offTicks = 0, zeroTicks = 0, referenceTicks = 0;
+    int offTicks = 0, zeroTicks = 0, stoppedTicks = 0, referenceTicks = 0;
     off.OnTimer = [&](fw::Component*) { ++offTicks; };
+    madeStopped.OnTimer = [&](fw::Component*) { ++stoppedTicks; };
     zero.OnTimer = [&](fw::Component*) { ++zeroTicks; };
     reference.OnTimer = [&](fw::Component*) { ++referenceTicks; };
     off.SetInterval(10);
     off.SetEnabled(false);
+    madeStopped.SetInterval(10);
     zero.SetInterval(0);
     reference.SetInterval(20);
     EXPECT_FALSE(off.Running());
     EXPECT_FALSE(zero.Running());
+    EXPECT_FALSE(madeStopped.Enabled());
+    EXPECT_FALSE(madeStopped.Running());
     ASSERT_TRUE(PumpUntil([&] { return referenceTicks >= 5; }));
     EXPECT_EQ(offTicks, 0);
     EXPECT_EQ(zeroTicks, 0);
+    EXPECT_EQ(stoppedTicks, 0);
 
     off.SetEnabled(true);
-    EXPECT_TRUE(PumpUntil([&] { return offTicks >= 1; }));
+    madeStopped.SetEnabled(true);
+    EXPECT_TRUE(PumpUntil([&] { return offTicks >= 1 && stoppedTicks >= 1; }));
     EXPECT_THROW(off.SetInterval(-5), fw::Exception);
 }
 

@@ -73,6 +73,10 @@ TEST_F(TitleBarFixture, TheMainWindowsButtonsIconAndCaptionInEveryLook) {
         }
     EXPECT_GT(opaque, 50);
     EXPECT_EQ(same, opaque) << "the icon's own pixels at (6, Top)";
+    // The window itself answers with the program's icon, through the skinned window procedure.
+    ASSERT_NE(fw::App().Icon(), nullptr);
+    for (WPARAM kind : {ICON_BIG, ICON_SMALL, ICON_SMALL2})
+        EXPECT_EQ(SendMessageW(Window(), WM_GETICON, kind, 0), reinterpret_cast<LRESULT>(fw::App().Icon())) << kind;
 
     for (TsuiUIStyle look : skincontrols::kLooks) {
         skinned->SetUIStyle(look);
